@@ -1,0 +1,6 @@
+#pragma once
+// The looping background tune (bgm.wav).
+
+#include "wave.h"
+
+Samples backgroundMusic();

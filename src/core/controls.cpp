@@ -1,0 +1,275 @@
+// The window's controls, menus and timers as the game design lists them,
+// with their captions, tooltips, colours and first states.
+
+#include "core/fom.h"
+#include "core/texts.h"
+#include "platform/cp932.h"
+#include "platform/listbox.h"
+
+#include <QMenuBar>
+
+using texts::u8;
+
+namespace {
+
+constexpr int white = 0xFFFFFF;
+
+int rgb(int red, int green, int blue)
+{
+    return red + 256 * green + 65536 * blue;
+}
+
+void paintOnBlack(QWidget *control, int foreColor, QPalette::ColorRole textRole, QPalette::ColorRole backRole)
+{
+    QPalette palette = control->palette();
+    palette.setColor(textRole, toQColor(foreColor));
+    palette.setColor(QPalette::ButtonText, toQColor(foreColor));
+    palette.setColor(backRole, Qt::black);
+    palette.setColor(QPalette::Button, Qt::black); // buttons fill with this role
+    control->setPalette(palette);
+    control->setAutoFillBackground(true);
+}
+
+QListWidget *makeList(QWidget *parent, int foreColor, const QString &name)
+{
+    auto *list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    paintOnBlack(list, foreColor, QPalette::Text, QPalette::Base);
+    return list;
+}
+
+CaptionLabel *makeLabel(QWidget *parent, const QString &caption, int foreColor, const QString &tip,
+                        const QString &name)
+{
+    auto *label = new CaptionLabel(caption, parent);
+    label->setObjectName(name);
+    label->setForeColor(foreColor);
+    label->setToolTip(tip);
+    return label;
+}
+
+} // namespace
+
+void Fom::CreateControls()
+{
+    m_client = new QWidget(this);
+    setCentralWidget(m_client);
+
+    // Created back to front: the prompt lies behind the message area so that
+    // a click on it reaches the message area.
+    ShpCli = makeLabel(m_client, QStringLiteral("Click ME!"), white, QString(), QStringLiteral("ShpCli"));
+    ShpCli->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ShpCli->setAlignment(Qt::AlignCenter);
+    ShpCli->setWordWrap(true); // "Click" over "ME!": the cell is one unit wide
+
+    Pic = new PictureBox(m_client);
+    Pic->setObjectName(QStringLiteral("Pic"));
+    Pic->setToolTip(u8("宇宙人です。押すと喋ります。"));
+    Pic->setAccessibleName(u8("宇宙人"));
+    Img = new ImageControl(ImageControl::Kind::Picture, Pic);
+    Img->setObjectName(QStringLiteral("Img"));
+    Img->setAccessibleName(u8("宇宙人"));
+    Img->setToolTip(Pic->toolTip());
+    Shp = new TintShape(Pic);
+    Shp->setObjectName(QStringLiteral("Shp"));
+    LblQstKazari = makeLabel(Pic, QString(), white, QString(), QStringLiteral("LblQstKazari"));
+    LblQstKazari->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    LblHi = makeLabel(m_client, QString(), white, u8("経過日数"), QStringLiteral("LblHi"));
+    LblHiKazari = makeLabel(m_client, u8("日"), white, u8("経過日数"), QStringLiteral("LblHiKazari"));
+    LblMoney = makeLabel(m_client, QString(), white, u8("所持金"), QStringLiteral("LblMoney"));
+    LblMoneyKazari = makeLabel(m_client, u8("円"), white, u8("所持金"), QStringLiteral("LblMoneyKazari"));
+    LblHi->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LblMoney->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    LblItem = makeLabel(m_client, QString(), rgb(128, 128, 255), u8("アイテムの説明"), QStringLiteral("LblItem"));
+
+    LstItem = makeList(m_client, white, QStringLiteral("LstItem"));
+    LstItem->setAccessibleName(u8("転送箱"));
+    LstItemMoney = makeList(m_client, white, QStringLiteral("LstItemMoney"));
+    LstItemMoney->setAccessibleName(u8("値段"));
+    ComItem = new ImageControl(ImageControl::Kind::Button, m_client);
+    ComItem->setObjectName(QStringLiteral("ComItem"));
+    ComItem->setToolTip(u8("アイテムを使用します"));
+    ComItem->setAccessibleName(u8("つかう"));
+
+    Lbl = makeLabel(m_client, QStringLiteral("Lbl"), white, u8("宇宙人が喋ってます"), QStringLiteral("Lbl"));
+    Lbl->setWordWrap(true);
+    Lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Txt = new KeyLineEdit(m_client);
+    Txt->setObjectName(QStringLiteral("Txt"));
+    Txt->setText(QStringLiteral("Txt"));
+    Txt->setToolTip(u8("宇宙人に教える言葉を入力します。ｓｈｉｆｔで教えられます。"));
+    Txt->setAccessibleName(u8("教える言葉"));
+    paintOnBlack(Txt, rgb(255, 0, 0), QPalette::Text, QPalette::Base);
+    Txt->setForeColor(rgb(255, 0, 0));
+    Txt->setMaxLength(10);
+    Txt->setValidator(new Cp932Validator(Txt));
+
+    const char *optCaptions[3] = {"名詞", "動詞", "形容詞"};
+    const char *optTips[3] = {"言葉の属性です。物とか人の名前です。", "言葉の属性です。", "言葉の属性"};
+    const int optColors[3] = {rgb(255, 192, 192), rgb(192, 255, 192), rgb(192, 192, 255)};
+    for (int i = 0; i < 3; ++i) {
+        Opt[i] = new QRadioButton(u8(optCaptions[i]), m_client);
+        Opt[i]->setObjectName(QStringLiteral("Opt%1").arg(i));
+        Opt[i]->setToolTip(u8(optTips[i]));
+        paintOnBlack(Opt[i], optColors[i], QPalette::WindowText, QPalette::Window);
+    }
+    Chk = new QCheckBox(u8("上書き"), m_client);
+    Chk->setObjectName(QStringLiteral("Chk"));
+    Chk->setToolTip(u8("言葉を上書きして覚えさせます"));
+    paintOnBlack(Chk, white, QPalette::WindowText, QPalette::Window);
+
+    ADD = new ImageControl(ImageControl::Kind::Button, m_client);
+    ADD->setObjectName(QStringLiteral("ADD"));
+    ADD->setToolTip(u8("宇宙人に言葉を教えます。"));
+    ADD->setAccessibleName(u8("おしえる"));
+
+    const int lstColors[3] = {rgb(255, 128, 128), rgb(128, 255, 128), rgb(128, 128, 255)};
+    for (int i = 0; i < 3; ++i) {
+        Lst[i] = makeList(m_client, lstColors[i], QStringLiteral("Lst%1").arg(i));
+        Lst[i]->setAccessibleName(u8(optCaptions[i]));
+        ComLstQra[i] = new ImageControl(ImageControl::Kind::Button, m_client);
+        ComLstQra[i]->setObjectName(QStringLiteral("ComLstQra%1").arg(i));
+        ComLstQra[i]->setToolTip(u8("言葉を忘れさせます"));
+        ComLstQra[i]->setAccessibleName(u8("わすれる（%1）").arg(u8(optCaptions[i])));
+        ComLstQra[i]->setVisible(false); // shown once its picture is loaded
+    }
+
+    // Only the entry, the options, the lists and the check box take the keyboard.
+    setTabOrder(Txt, Opt[0]);
+    setTabOrder(Opt[0], Opt[1]);
+    setTabOrder(Opt[1], Opt[2]);
+    setTabOrder(Opt[2], Lst[0]);
+    setTabOrder(Lst[0], Lst[1]);
+    setTabOrder(Lst[1], Lst[2]);
+    setTabOrder(Lst[2], Chk);
+    setTabOrder(Chk, LstItem);
+    setTabOrder(LstItem, LstItemMoney);
+
+    // Front to back inside the picture box: hint, tint, alien.
+    LblQstKazari->raise();
+    Lbl->raise();
+}
+
+void Fom::CreateMenus()
+{
+    menuA = menuBar()->addMenu(u8("めにゅー"));
+    const char *fileItems[5] = {"Save", "Load", "-", "Help", "Ver"};
+    for (int i = 0; i < 5; ++i) {
+        menu1[i] = i == 2 ? menuA->addSeparator() : menuA->addAction(u8(fileItems[i]));
+        connect(menu1[i], &QAction::triggered, this, [this, i] { menu1_Click(i); });
+    }
+
+    menuA2 = menuBar()->addMenu(u8("おぷしょん"));
+    const char *optionItems[5] = {"宇宙人からのアタック", "はっやータイム～", "オートセーブ", "BGM", "SE"};
+    const bool optionChecked[5] = {true, false, false, true, true};
+    for (int i = 0; i < 5; ++i) {
+        menu2[i] = menuA2->addAction(u8(optionItems[i]));
+        menu2[i]->setCheckable(true);
+        menu2[i]->setChecked(optionChecked[i]);
+        // The handler toggles the mark itself; a triggered item must not
+        // toggle it first.
+        connect(menu2[i], &QAction::triggered, this, [this, i] {
+            menu2[i]->setChecked(!menu2[i]->isChecked());
+            menu2_Click(i);
+        });
+    }
+
+    menuAEnding = menuBar()->addMenu(u8("えんでぃんぐ"));
+    for (int k = 0; k < 8; ++k) {
+        menuEnding[k] = menuAEnding->addAction(u8(texts::endingTitles[k]));
+        menuEnding[k]->setEnabled(false);
+        connect(menuEnding[k], &QAction::triggered, this, [this, k] { menuEnding_Click(k); });
+    }
+
+    menuSpecl = menuBar()->addMenu(u8("すぺしゃる"));
+    menuSpecl->menuAction()->setEnabled(false);
+    menuSpecl1[0] = menuSpecl->addMenu(u8("かたち"));
+    menuSpecl1[1] = menuSpecl->addMenu(u8("うごき"));
+    const char *faceItems[5] = {"無", "喜", "怒", "哀", "楽"};
+    for (int i = 0; i < 5; ++i) {
+        menuSpecl2[i] = menuSpecl1[0]->addAction(u8(faceItems[i]));
+        menuSpecl2[i]->setCheckable(true);
+        menuSpecl2[i]->setChecked(i == 0);
+        connect(menuSpecl2[i], &QAction::triggered, this, [this, i] { menuSpecl2_Click(i); });
+    }
+    const char *motionItems[3] = {"横動き～", "縦動き～", "全部もむもむ～"};
+    for (int j = 0; j < 3; ++j) {
+        menuSpecl3[j] = menuSpecl1[1]->addAction(u8(motionItems[j]));
+        menuSpecl3[j]->setCheckable(true);
+        menuSpecl3[j]->setChecked(j == 0);
+        connect(menuSpecl3[j], &QAction::triggered, this, [this, j] { menuSpecl3_Click(j); });
+    }
+}
+
+void Fom::CreateTimers()
+{
+    auto makeTimer = [this](int interval, bool running, void (Fom::*handler)()) {
+        auto *timer = new QTimer(this);
+        timer->setInterval(interval);
+        connect(timer, &QTimer::timeout, this, handler);
+        if (running)
+            timer->start();
+        return timer;
+    };
+    Tim = makeTimer(50, true, &Fom::Tim_Timer);
+    Tim2 = makeTimer(100, true, &Fom::Tim2_Timer);
+    TimShpCli = makeTimer(100, false, &Fom::TimShpCli_Timer);
+    TimSay = makeTimer(3000, true, &Fom::TimSay_Timer);
+    TimQst = makeTimer(3000, true, &Fom::TimQst_Timer);
+    TimDay = makeTimer(3000, true, &Fom::TimDay_Timer);
+    // Stored without ticks; start-up gives it its 1 ms interval.
+    TimBGM = makeTimer(0, false, &Fom::TimBGM_Timer);
+}
+
+void Fom::ConnectHandlers()
+{
+    auto *picRelay = new MouseRelay(Pic);
+    connect(picRelay, &MouseRelay::clicked, this, [this](int) { Pic_Click(); });
+    auto *imgRelay = new MouseRelay(Img);
+    connect(imgRelay, &MouseRelay::mouseDown, this, &Fom::Img_MouseDown);
+    connect(imgRelay, &MouseRelay::mouseUp, this, &Fom::Img_MouseUp);
+    connect(imgRelay, &MouseRelay::clicked, this, [this](int) { Img_Click(); });
+    auto *lblRelay = new MouseRelay(Lbl);
+    connect(lblRelay, &MouseRelay::mouseDown, this, &Fom::Lbl_MouseDown);
+    connect(lblRelay, &MouseRelay::mouseUp, this, &Fom::Lbl_MouseUp);
+    connect(lblRelay, &MouseRelay::clicked, this, [this](int) { Lbl_Click(); });
+
+    // Picture buttons: press feedback on any button, the click on the left one.
+    auto *addRelay = new MouseRelay(ADD);
+    connect(addRelay, &MouseRelay::mouseDown, this, [this] { ADD_MouseDown(); });
+    connect(addRelay, &MouseRelay::mouseUp, this, [this] { ADD_MouseUp(); });
+    connect(addRelay, &MouseRelay::clicked, this, [this](int button) {
+        if (button == 1)
+            ADD_Click();
+    });
+    auto *itemRelay = new MouseRelay(ComItem);
+    connect(itemRelay, &MouseRelay::mouseDown, this, [this] { ComItem_MouseDown(); });
+    connect(itemRelay, &MouseRelay::mouseUp, this, [this] { ComItem_MouseUp(); });
+    connect(itemRelay, &MouseRelay::clicked, this, [this](int button) {
+        if (button == 1)
+            ComItem_Click();
+    });
+    for (int i = 0; i < 3; ++i) {
+        auto *relay = new MouseRelay(ComLstQra[i]);
+        connect(relay, &MouseRelay::mouseDown, this, [this, i] { ComLstQra_MouseDown(i); });
+        connect(relay, &MouseRelay::mouseUp, this, [this, i] { ComLstQra_MouseUp(i); });
+        connect(Opt[i], &QRadioButton::clicked, this, [this, i] { Opt_Click(i); });
+        connect(Lst[i], &QListWidget::itemSelectionChanged, this, [this, i] {
+            if (listbox::selected(Lst[i]) >= 0)
+                Lst_Click(i);
+        });
+    }
+    connect(LstItem, &QListWidget::itemSelectionChanged, this, [this] {
+        if (listbox::selected(LstItem) >= 0)
+            LstItem_Click();
+    });
+    connect(LstItemMoney, &QListWidget::itemSelectionChanged, this, [this] {
+        if (listbox::selected(LstItemMoney) >= 0)
+            LstItemMoney_Click();
+    });
+    connect(Txt, &KeyLineEdit::keyDown, this, &Fom::Txt_KeyDown);
+}

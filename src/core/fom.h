@@ -1,0 +1,237 @@
+#pragma once
+
+#include "platform/multimedia.h"
+#include "platform/services.h"
+#include "platform/widgets.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenu>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <array>
+
+// The game window. It owns the whole game: its controls, its state and every
+// handler. The handlers keep the names of the game design (control,
+// underscore, event), so a behaviour is easy to find: start-up and layout in
+// core/, words, speech and items in conversation/, the scenes in scenes/,
+// sound and options in sound/.
+//
+// Everything is public on purpose: the state is plain members, and the tests
+// drive the handlers and read the controls exactly as the window does.
+class Fom final : public QMainWindow
+{
+    Q_OBJECT
+public:
+    struct Services
+    {
+        RandomSource &random;
+        Dialogs &dialogs;
+        SoundBackend &sound;
+        QString appPath; // the program folder, ending in '/'
+    };
+
+    explicit Fom(Services services, QWidget *parent = nullptr);
+    ~Fom() override;
+
+    // ---- Life cycle (core/startup.cpp) ----
+    // False when a face or button picture cannot be read; `StartupError` then
+    // names the file and the window must not be shown.
+    bool Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+    QString StartupError;
+
+    // ---- Moods (core/moods.cpp) ----
+    void AddMood(int index, double delta);
+    void UpdateFace();
+
+    // ---- Scene lock (core/scenelock.cpp) ----
+    void StartScene(const QString &mode);
+    void EndScene();
+
+    // ---- Animation and clicks (core/animation.cpp) ----
+    void Tim_Timer();
+    void Tim2_Timer();
+    void TimShpCli_Timer();
+    void Img_MouseDown(int button, int shift, int x, int y);
+    void Img_MouseUp(int button, int shift, int x, int y);
+    void Img_Click();
+    void Pic_Click();
+    void Lbl_MouseDown(int button, int shift, int x, int y);
+    void Lbl_MouseUp(int button, int shift, int x, int y);
+    void Lbl_Click();
+
+    // ---- Special menu (core/specialmenu.cpp) ----
+    void menuSpecl2_Click(int index);
+    void menuSpecl3_Click(int index);
+
+    // ---- Teaching words (conversation/teaching.cpp) ----
+    void TeachWord();
+    void Opt_Click(int index);
+    void Lst_Click(int index);
+    void ADD_Click();
+    void ADD_MouseDown();
+    void ADD_MouseUp();
+    void Txt_KeyDown(int keyCode, int shift);
+    void ComLstQra_MouseDown(int index);
+    void ComLstQra_MouseUp(int index);
+
+    // ---- Alien speech (conversation/speech.cpp) ----
+    void SpeakSentence();
+    void TimSay_Timer();
+
+    // ---- Items and the transfer box (conversation/items.cpp) ----
+    void RefillBox();
+    void ShowItemHint();
+    void LstItem_Click();
+    void LstItemMoney_Click();
+    void ComItem_Click();
+    void ComItem_MouseDown();
+    void ComItem_MouseUp();
+
+    // ---- Scenes (scenes/) ----
+    void Ivent();
+    void ApplyAnswerMoods(int j0, int a0, int s0, int e0, int j1, int a1, int s1, int e1);
+    void TimDay_Timer();
+    void TimQst_Timer();
+    void menuEnding_Click(int index);
+
+    // ---- Sound and options (sound/) ----
+    void PlaySe(int number);
+    void menu2_Click(int index);
+    void TimBGM_Timer();
+
+    // ---- File menu (persistence/) ----
+    void menu1_Click(int index);
+
+    // ---- Game state ----
+    QString AppPath;
+    qint16 SceneStep = 0;
+    QString SceneMode;
+    int LblButton = 0; // 0 until the first press on Lbl
+    std::array<qint16, 4> Mood{};
+    qint16 QstTicks = 0;
+    qint32 Money = 0;
+    qint16 Pay = 0;
+    std::array<QString, 8> ItemName;
+    std::array<QString, 8> ItemHint;
+    qint16 BoxCount = 0;
+    qint16 WordKind = 0;
+    std::array<qint16, 3> WordCount{};
+    std::array<qint16, 3> WordSlot{};
+    std::array<QString, 5> Joshi;
+    std::array<QString, 9> Gobi;
+    qint16 Day = 0;
+    qint16 FaceFrame = 0;
+    qint16 Face = 0;
+    qint16 MoveStep = 0;
+    qint16 MoveKind = 0;
+
+    // Where the alien picture `Img` stands inside `Pic`, in Pic's 100 x 100
+    // units (single precision, like the motion arithmetic).
+    struct ImgPlace
+    {
+        float left = 0, top = 0, width = 100, height = 100;
+    } ImgRect;
+    void MoveImg(float left, float top, float width, float height);
+
+    // ---- Controls ----
+    PictureBox *Pic = nullptr;
+    ImageControl *Img = nullptr;
+    TintShape *Shp = nullptr;
+    CaptionLabel *LblQstKazari = nullptr;
+    CaptionLabel *LblHi = nullptr;
+    CaptionLabel *LblHiKazari = nullptr;
+    CaptionLabel *LblMoney = nullptr;
+    CaptionLabel *LblMoneyKazari = nullptr;
+    CaptionLabel *LblItem = nullptr;
+    QListWidget *LstItem = nullptr;
+    QListWidget *LstItemMoney = nullptr;
+    ImageControl *ComItem = nullptr;
+    CaptionLabel *Lbl = nullptr;
+    CaptionLabel *ShpCli = nullptr;
+    KeyLineEdit *Txt = nullptr;
+    std::array<QRadioButton *, 3> Opt{};
+    QCheckBox *Chk = nullptr;
+    ImageControl *ADD = nullptr;
+    std::array<QListWidget *, 3> Lst{};
+    std::array<ImageControl *, 3> ComLstQra{};
+    std::array<QPixmap, 11> E; // the face pictures; E[10] stays empty
+
+    QMenu *menuA = nullptr;
+    std::array<QAction *, 5> menu1{};
+    QMenu *menuA2 = nullptr;
+    std::array<QAction *, 5> menu2{};
+    QMenu *menuAEnding = nullptr;
+    std::array<QAction *, 8> menuEnding{};
+    QMenu *menuSpecl = nullptr;
+    std::array<QMenu *, 2> menuSpecl1{};
+    std::array<QAction *, 5> menuSpecl2{};
+    std::array<QAction *, 3> menuSpecl3{};
+
+    QTimer *Tim = nullptr;
+    QTimer *Tim2 = nullptr;
+    QTimer *TimShpCli = nullptr;
+    QTimer *TimSay = nullptr;
+    QTimer *TimQst = nullptr;
+    QTimer *TimDay = nullptr;
+    QTimer *TimBGM = nullptr;
+
+    // ---- Window layout (core/layout.cpp) ----
+    // Lays the window out on its 12 x 16 grid for a screen of this height.
+    void LayOut(int screenHeightPixels, double dotsPerInch);
+    int BaseFontSize = 0;
+    QRectF GridRect(QWidget *control) const;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void CreateTimers();
+    void ConnectHandlers();
+    void TeachInitialWords();
+    void SetEntryText(const QString &text);
+    void SetFocusToTxt();
+    void ShowImgPicture(const QPixmap &picture);
+    void LoadImgPicture(const QString &fileName);
+    void SetMoney(qint32 money);
+    void SetDay(qint16 day);
+    void ApplyUnlockRule();
+
+    // Scene scripts (scenes/).
+    void PlayStopScene();
+    void PlayOpening();
+    void PlayReport();
+    void PlayFarewell();
+    void PlayEnding(int k);
+    void PlayPreview();
+    void PlayAnnouncement();
+    void PlayQuestion(int n);
+    int ChooseEnding();
+    QString PlayerName() const;
+    QString AlienName() const;
+
+    void PlaceOnGrid(QWidget *control, double left, double top, double width, double height, int fontDelta);
+
+    RandomSource &m_random;
+    Dialogs &m_dialogs;
+    SoundBackend &m_sound;
+    bool m_activated = false;
+    bool m_unloaded = false;
+    struct GridEntry
+    {
+        QWidget *control;
+        QRectF rect;
+        int fontDelta;
+        bool hasFont;
+    };
+    QList<GridEntry> m_grid;
+    QWidget *m_client = nullptr;
+};

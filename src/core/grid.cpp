@@ -1,0 +1,28 @@
+#include "core/grid.h"
+
+#include <cmath>
+
+std::int64_t roundHalfEven(double value)
+{
+    const double floor = std::floor(value);
+    const double fraction = value - floor;
+    auto whole = static_cast<std::int64_t>(floor);
+    if (fraction > 0.5 || (fraction == 0.5 && (whole % 2 != 0)))
+        ++whole;
+    return whole;
+}
+
+GridMetrics computeGrid(int screenHeightPixels, double dotsPerInch)
+{
+    const double twipsPerPixel = 1440.0 / dotsPerInch;
+    GridMetrics grid;
+    // Twips are counted in 64 bits: on very tall screens 16 units overflow 16 bits.
+    const auto screenTwips = roundHalfEven(screenHeightPixels * twipsPerPixel);
+    grid.unitTwips = roundHalfEven(static_cast<double>(screenTwips) / 18.0);
+    grid.windowWidthTwips = 12 * grid.unitTwips;
+    grid.windowHeightTwips = 16 * grid.unitTwips;
+    grid.windowWidthPixels = static_cast<int>(roundHalfEven(grid.windowWidthTwips / twipsPerPixel));
+    grid.windowHeightPixels = static_cast<int>(roundHalfEven(grid.windowHeightTwips / twipsPerPixel));
+    grid.baseFontPoints = static_cast<int>(grid.windowWidthTwips / 700) + 5;
+    return grid;
+}

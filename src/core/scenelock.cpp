@@ -1,0 +1,57 @@
+// Entering a scene locks the play controls; leaving it gives them back.
+
+#include "core/fom.h"
+
+void Fom::StartScene(const QString &mode)
+{
+    SceneMode = mode;
+    menu1[0]->setEnabled(false);
+    for (int i = 0; i < 3; ++i) {
+        Lst[i]->setEnabled(false);
+        ComLstQra[i]->setEnabled(false);
+    }
+    LstItem->setEnabled(false);
+    LstItemMoney->setEnabled(false);
+    SceneStep = 0;
+    Txt->setEnabled(true);
+    SetFocusToTxt();
+    TimSay->stop();
+    TimDay->stop();
+    ADD->setEnabled(false);
+    TimShpCli->start();
+    ShpCli->setVisible(true);
+    Opt_Click(WordKind);
+    ComItem->setEnabled(false);
+    Lbl_Click();
+}
+
+void Fom::EndScene()
+{
+    Tim->start();
+    Tim2->start();
+    menu1[0]->setEnabled(true);
+    for (int i = 0; i < 3; ++i) {
+        Lst[i]->setEnabled(true);
+        ComLstQra[i]->setEnabled(true);
+    }
+    LstItem->setEnabled(true);
+    LstItemMoney->setEnabled(true);
+    SceneMode = QStringLiteral("tyu");
+    SceneStep = 0;
+    Txt->setEnabled(true);
+    TimSay->start();
+    TimDay->start();
+    ADD->setEnabled(true);
+    TimShpCli->stop();
+    ShpCli->setVisible(false);
+    ComItem->setEnabled(true);
+    Lbl_Click();
+    SetFocusToTxt();
+}
+
+void Fom::SetFocusToTxt()
+{
+    // The window may not be showing yet; the focus then simply stays unset.
+    if (Txt->isEnabled())
+        Txt->setFocus(Qt::OtherFocusReason);
+}

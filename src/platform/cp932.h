@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QValidator>
+
+#include <optional>
+
+// The save and help files are Shift-JIS (Windows code page 932) text.
+namespace cp932 {
+// Encodes the text; nothing when a character has no cp932 form.
+std::optional<QByteArray> encode(const QString &text);
+// Decodes the bytes; nothing when they are not valid cp932.
+std::optional<QString> decode(const QByteArray &bytes);
+// True when every character survives a round trip through cp932.
+bool canHold(const QString &text);
+}
+
+// Refuses text that a save file could not store: characters outside cp932
+// and line breaks. Typed and pasted text alike pass through it.
+class Cp932Validator final : public QValidator
+{
+    Q_OBJECT
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override;
+};

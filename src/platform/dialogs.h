@@ -1,0 +1,19 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// Real message and input boxes, modal over the game window.
+class WidgetDialogs final : public Dialogs
+{
+public:
+    explicit WidgetDialogs(QWidget *parent = nullptr);
+    void setParent(QWidget *parent) { m_parent = parent; }
+    void message(const QString &text) override;
+    QString input(const QString &prompt, const QString &title) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

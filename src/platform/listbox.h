@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QListWidget>
+
+// List-box access the way the game reads its lists: a position at or past
+// the end reads as the empty string, inserting at the item count appends,
+// and only the player's own selections raise the list's signals.
+namespace listbox {
+QString text(const QListWidget *list, int position);
+int count(const QListWidget *list);
+void insert(QListWidget *list, int position, const QString &text);
+// Removing the selected item leaves nothing selected.
+void remove(QListWidget *list, int position);
+void clear(QListWidget *list);
+// The selected position, or -1.
+int selected(const QListWidget *list);
+void select(QListWidget *list, int position);
+}

@@ -1,0 +1,23 @@
+#include "platform/random.h"
+
+#include <chrono>
+
+ClockSeededRandom::ClockSeededRandom()
+    : m_engine(static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()))
+{
+}
+
+double ClockSeededRandom::next()
+{
+    // 53 random bits scaled by 2^-53: never reaches 1.
+    return static_cast<double>(m_engine() >> 11) * 0x1.0p-53;
+}
+
+int drawInt(RandomSource &random, int n)
+{
+    if (n <= 0)
+        return 0;
+    const int value = static_cast<int>(random.next() * n);
+    // A scripted or badly behaved source must still give an index inside the range.
+    return value < 0 ? 0 : (value >= n ? n - 1 : value);
+}

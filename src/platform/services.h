@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// The seams between the game and the outside world. The game itself uses the
+// real implementations; the tests script them.
+
+// One shared generator: each call is a fresh uniform draw in [0, 1).
+class RandomSource
+{
+public:
+    virtual ~RandomSource() = default;
+    virtual double next() = 0;
+};
+
+// Modal dialogs. Both block until the player answers.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    // A box with only an OK button, captioned with the game's title.
+    virtual void message(const QString &text) = 0;
+    // A text prompt; returns the empty string when the player cancels.
+    virtual QString input(const QString &prompt, const QString &title) = 0;
+};
+
+// Int(r x n): a uniform whole number 0 .. n-1.
+int drawInt(RandomSource &random, int n);

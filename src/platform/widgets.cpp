@@ -1,0 +1,267 @@
+#include "platform/widgets.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <qdrawutil.h>
+
+QColor toQColor(int rgb)
+{
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+namespace {
+
+int shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    int code = 0;
+    if (modifiers & Qt::ShiftModifier)
+        code |= 1;
+    if (modifiers & Qt::ControlModifier)
+        code |= 2;
+    if (modifiers & Qt::AltModifier)
+        code |= 4;
+    return code;
+}
+
+int buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+MouseRelay::MouseRelay(QWidget *target)
+    : QObject(target)
+    , m_target(target)
+{
+    target->installEventFilter(this);
+}
+
+void MouseRelay::simulateClick(int button)
+{
+    Q_EMIT mouseDown(button, 0, 0, 0);
+    Q_EMIT mouseUp(button, 0, 0, 0);
+    Q_EMIT clicked(button);
+}
+
+bool MouseRelay::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_target)
+        return false;
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick
+        && type != QEvent::MouseButtonRelease)
+        return false;
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    const int button = buttonCode(mouse->button());
+    if (button == 0)
+        return false;
+    const QPoint at = mouse->position().toPoint();
+    if (type == QEvent::MouseButtonRelease) {
+        if (button != m_pressedButton)
+            return false;
+        m_pressedButton = 0;
+        Q_EMIT mouseUp(button, shiftCode(mouse->modifiers()), at.x(), at.y());
+        // The handlers above may have disabled or hidden the widget; a click
+        // still belongs to the press that started it.
+        if (m_target->rect().contains(at))
+            Q_EMIT clicked(button);
+        return true;
+    }
+    // A quick second press arrives as a double click: it is one more click.
+    if (m_pressedButton != 0)
+        return true;
+    m_pressedButton = button;
+    Q_EMIT mouseDown(button, shiftCode(mouse->modifiers()), at.x(), at.y());
+    return true;
+}
+
+CaptionLabel::CaptionLabel(const QString &caption, QWidget *parent)
+    : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setCaption(caption);
+}
+
+void CaptionLabel::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    QString shown = caption;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    setText(shown);
+}
+
+void CaptionLabel::setForeColor(int rgb)
+{
+    m_foreColor = rgb;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, toQColor(rgb));
+    setPalette(palette);
+}
+
+ImageControl::ImageControl(Kind kind, QWidget *parent)
+    : QWidget(parent)
+    , m_kind(kind)
+{
+}
+
+void ImageControl::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void ImageControl::setAppearance(int appearance)
+{
+    m_appearance = appearance;
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!m_picture.isNull())
+        painter.drawPixmap(rect(), m_picture);
+    if (m_kind != Kind::Button)
+        return;
+    if (m_appearance == 1) {
+        qDrawShadePanel(&painter, rect(), palette(), false, 2);
+    } else {
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (!isEnabled())
+        painter.fillRect(rect(), QColor(0, 0, 0, 110));
+}
+
+PictureBox::PictureBox(QWidget *parent)
+    : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+}
+
+void PictureBox::place(QWidget *child, const QRectF &rect)
+{
+    for (auto &entry : m_children) {
+        if (entry.first == child) {
+            entry.second = rect;
+            relayout();
+            return;
+        }
+    }
+    m_children.append({child, rect});
+    relayout();
+}
+
+void PictureBox::relayout()
+{
+    const double sx = width() / 100.0;
+    const double sy = height() / 100.0;
+    for (const auto &[child, r] : m_children) {
+        const int left = qRound(r.left() * sx);
+        const int top = qRound(r.top() * sy);
+        if (r.width() <= 0 || r.height() <= 0) {
+            // An auto-sized child keeps its own size.
+            child->move(left, top);
+            continue;
+        }
+        child->setGeometry(left, top, qRound((r.left() + r.width()) * sx) - left,
+                           qRound((r.top() + r.height()) * sy) - top);
+    }
+}
+
+void PictureBox::resizeEvent(QResizeEvent *)
+{
+    relayout();
+}
+
+TintShape::TintShape(QWidget *parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TintShape::setBackColor(int rgb)
+{
+    m_rgb = rgb;
+    update();
+}
+
+void TintShape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    QColor tint = toQColor(m_rgb);
+    tint.setAlpha(96);
+    painter.fillRect(rect(), tint);
+}
+
+KeyLineEdit::KeyLineEdit(QWidget *parent)
+    : QLineEdit(parent)
+{
+}
+
+void KeyLineEdit::setForeColor(int rgb)
+{
+    m_foreColor = rgb;
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Text, toQColor(rgb));
+    setPalette(palette);
+}
+
+void KeyLineEdit::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    Q_EMIT keyDown(virtualKeyCode(event->key()), shiftCode(modifiers));
+    QLineEdit::keyPressEvent(event);
+}
+
+int virtualKeyCode(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_Space:
+        return 32;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Delete:
+        return 46;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
+    default:
+        break;
+    }
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
+        return qtKey; // Qt uses the same codes as the platform here
+    return 0;
+}

@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QRectF>
+#include <QWidget>
+
+// Small controls that the desktop toolkit has no exact match for: a label
+// that keeps its caption exactly as set, a stretched picture that can act as
+// a button, the picture box with its own 100 x 100 coordinates and the
+// translucent tint laid over the alien.
+
+// Delivers mouse-down, mouse-up and click of any button for one widget, in
+// that order. Button codes: 1 left, 2 right, 4 middle; shift codes: 1 Shift,
+// 2 Ctrl, 4 Alt.
+class MouseRelay final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit MouseRelay(QWidget *target);
+    // The same sequence a real press and release of `button` gives.
+    void simulateClick(int button);
+
+Q_SIGNALS:
+    void mouseDown(int button, int shift, int x, int y);
+    void mouseUp(int button, int shift, int x, int y);
+    void clicked(int button);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QWidget *m_target;
+    int m_pressedButton = 0;
+};
+
+// A label whose caption may hold CR LF line breaks; it shows them as lines
+// and always shows its text as plain text, never as markup.
+class CaptionLabel final : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit CaptionLabel(const QString &caption, QWidget *parent);
+    void setCaption(const QString &caption);
+    QString caption() const { return m_caption; }
+    // Text colour as a 24-bit value red + 256 x green + 65536 x blue.
+    void setForeColor(int rgb);
+    int foreColor() const { return m_foreColor; }
+
+private:
+    QString m_caption;
+    int m_foreColor = 0;
+};
+
+// A picture stretched to the control's size. As a button it has a thin flat
+// border at rest and a raised 3-D border while its appearance is 1.
+class ImageControl final : public QWidget
+{
+    Q_OBJECT
+public:
+    enum class Kind { Picture, Button };
+    ImageControl(Kind kind, QWidget *parent);
+    Kind kind() const { return m_kind; }
+    void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const { return m_picture; }
+    void setAppearance(int appearance);
+    int appearance() const { return m_appearance; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Kind m_kind;
+    QPixmap m_picture;
+    int m_appearance = 0;
+};
+
+// The frame of the alien. Its children are placed in a 100 x 100 system of
+// its own, whatever its size in pixels.
+class PictureBox final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent);
+    void place(QWidget *child, const QRectF &rect);
+    void relayout();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    QList<QPair<QWidget *, QRectF>> m_children;
+};
+
+// A coloured layer over the alien while it is held pressed.
+class TintShape final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TintShape(QWidget *parent);
+    void setBackColor(int rgb);
+    int backColor() const { return m_rgb; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_rgb = 255;
+};
+
+// Turns a 24-bit game colour into a QColor and back.
+QColor toQColor(int rgb);
+
+// Makes the custom controls above visible to assistive technology.
+void installAccessibility();
+
+// The one-line entry. It reports each key press with the platform's key code
+// (37 Left, 38 Up, 39 Right, 40 Down, 13 Enter, 89 Y, 78 N, ...) before the
+// entry itself handles the key, which it always does.
+class KeyLineEdit final : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit KeyLineEdit(QWidget *parent);
+    // Text colour as a 24-bit game colour.
+    void setForeColor(int rgb);
+    int foreColor() const { return m_foreColor; }
+
+Q_SIGNALS:
+    void keyDown(int keyCode, int shift);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    int m_foreColor = 0;
+};
+
+// Platform key code of a Qt key (letters and digits by their upper-case code).
+int virtualKeyCode(int qtKey);

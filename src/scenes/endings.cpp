@@ -1,0 +1,186 @@
+// Day 100: the alien says goodbye, one sentence per mood, the official thanks
+// the player, and one of eight endings is chosen and told.
+
+#include "core/fom.h"
+#include "core/texts.h"
+
+using texts::crlf;
+using texts::u8;
+
+namespace {
+
+// The verdict of one mood: 70 and up, 50 and up, 30 and up, or below.
+QString verdict(int mood, const char *high, const char *fair, const char *mild, const char *none)
+{
+    if (mood >= 70)
+        return u8(high);
+    if (mood >= 50)
+        return u8(fair);
+    if (mood >= 30)
+        return u8(mild);
+    return u8(none);
+}
+
+// The story of each ending, one message per step. %1 stands for the
+// player's name, %2 for the alien's, "\r\n" is a line break. Endings 5 and 6
+// are one message shorter.
+constexpr const char *endingStories[8][5] = {
+    {"翌日・・・", "%2は親愛と描かれた旗と仲間を連れてやってきた", "どうやら酷く%1のことが気に入ったらしい",
+     "そうして%1は連日\r\n大勢の宇宙人の訪問を受けることになった・・・",
+     "（%1の家は後に\r\n宇宙人の観光名所として知られることになる・・・）"},
+    {"翌日、%2たちは沢山の宇宙船で地球を取り囲んだ", "そして説得が始まった",
+     "すなわち、奴隷になれ、と\r\n絶え間なく地球に向かって囁きだしたのだ",
+     "エライ人たちはこれに必至の抵抗を試みたが、\r\n%2達の囁きは広く柔軟で破ることは出来なかった",
+     "一年と半年後・・・\r\n地球は奴隷となるために屈服した"},
+    {"翌日はナンの音沙汰もなかった\r\nそして、数日後、", "%2はまたやってきた\r\n%1の部屋に",
+     "そして宇宙での愚痴をひとしきり語った後、\r\n去っていった", "そしてそのまた数日後、\r\n%2はまたまたやってきた・・・",
+     "それ以来%2と%1の交流は続いている\r\n愚痴を言うためだけに、\r\n時折%2は地球に降り立っていく"},
+    {"交易をシマショウ\r\nそういってきたのは%2だった", "エライ人は諸手をあげてこれに賛成した\r\n宇宙人と人間の交易が始まった",
+     "宇宙からは珍しい物が沢山入ってくる\r\n%2の株も上がり、\r\n手の届かないエライ宇宙人になってしまった",
+     "%2とは二度と会えなくなっ\r\n寂しくはなかった",
+     "%2と%1の交流の証に、\r\nすばらしい物物が\r\n次々と日常に溢れていくのだから・・・"},
+    {"%2は翌日・・・再びやってきた", "宇宙人のエライ人と共に・・・",
+     "何とか人間のエライ人と\r\n友好な関係を気づきたかったらしいが\r\nどうしても、言葉の壁が越えられず・・・",
+     "粘りに粘った後、%2達は、哀しげに去っていった", "そしてもう、%2が現れることは二度となかった"},
+    {"翌日・・・\r\n早速%2達、宇宙人は地球に攻撃を開始した",
+     "驚いた人間達は\r\n原因と思われる%1を処刑したりして\r\n便宜を図ろうとしたが", "宇宙人にはそんな行動は通じなかった",
+     "そして・・・\r\n地球は崩壊した・・・", nullptr},
+    {"翌日・・・待てども待てども%2は帰ってこなかった", "その翌日も・・・そのまた翌日も・・・",
+     "それ以来、\r\n地球に別の惑星から生物が訪れることは\r\n二度となかった・・・", "（%1のせい？）", nullptr},
+    {"翌日・・・\r\n%2は仲間を従えてやってきた",
+     "どうやら地球がものすごく気に入ってしまったらしい、\r\n「下僕にしてくれ」と仲間全員でエライ人に訴えた",
+     "人間はこれを歓迎し、\r\n%1は働きが認められとても偉くなった", "だが、%1は\r\n下僕として嬉しそうに働く%2達の姿を見るたびに",
+     "一抹の寂しさを\r\n拭いきれないのであった・・・"},
+};
+
+// Puts the names into a story line in one pass, so a name that itself
+// contains "%1" or "%2" is shown as typed.
+QString fillNames(const QString &line, const QString &player, const QString &alien)
+{
+    QString filled;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == QLatin1Char('%') && i + 1 < line.size()
+            && (line[i + 1] == QLatin1Char('1') || line[i + 1] == QLatin1Char('2'))) {
+            filled += line[i + 1] == QLatin1Char('1') ? player : alien;
+            ++i;
+        } else {
+            filled += line[i];
+        }
+    }
+    return filled;
+}
+
+} // namespace
+
+void Fom::PlayFarewell()
+{
+    switch (SceneStep) {
+    case 0:
+        ++SceneStep;
+        Lbl->setCaption(u8("そろそろ　おわかれのじかんが　やってきました"));
+        break;
+    case 1:
+        ++SceneStep;
+        Lbl->setCaption(u8("いままで　ありがとうございます"));
+        break;
+    case 2:
+        ++SceneStep;
+        Lbl->setCaption(u8("あなたと　すごせて") + crlf
+                        + verdict(Mood[0], "とても　よかった", "それなりに　よかった", "ふつうでした", "よくなかった")
+                        + crlf + u8("です"));
+        break;
+    case 3:
+        ++SceneStep;
+        Lbl->setCaption(verdict(Mood[1], "それなりに　むっとしたり　したけど", "それなりに　いかりも　わいたけど",
+                                "それなりに　いらいら　したけど", "ちっとも　きにさわらなかったけど"));
+        break;
+    case 4:
+        ++SceneStep;
+        Lbl->setCaption(u8("それでも") + crlf
+                        + verdict(Mood[2], "かなしいこと　だらけでした", "なみだが　でそうだったです", "さみしかったです",
+                                  "あったかかったです"));
+        break;
+    case 5:
+        ++SceneStep;
+        Lbl->setCaption(u8("この　ちきゅうという　ほしは") + crlf
+                        + verdict(Mood[3], "わたしたちと　とても　ちかい", "ちょっと　きんしんかん　わき　ます",
+                                  "それなりで　した", "いごこち　わるい　です"));
+        break;
+    case 6:
+        ++SceneStep;
+        Lbl->setCaption(u8("また、あえるひを　たのしみに　しています"));
+        break;
+    case 7:
+        ++SceneStep;
+        Lbl->setCaption(u8("さようなら"));
+        break;
+    case 8:
+        ++SceneStep;
+        Lbl->setCaption(u8("ありがとう"));
+        break;
+    case 9:
+        Tim2->stop();
+        Tim->stop();
+        ++SceneStep;
+        Lbl->setCaption(u8("や、"));
+        MoveImg(0, 0, 100, 100);
+        LoadImgPicture(QStringLiteral("erai.bmp"));
+        break;
+    case 10:
+        ++SceneStep;
+        Lbl->setCaption(u8("無事に　宇宙人を　追い出せたようだね"));
+        break;
+    case 11:
+        SceneStep = static_cast<qint16>(SceneStep + 2);
+        Lbl->setCaption(PlayerName() + u8("君には、感謝しているよ。") + crlf + u8("ありがとう"));
+        break;
+    case 13:
+        ++SceneStep;
+        Lbl->setCaption(u8("明日、この結果がどうでるか・・・楽しみだね"));
+        break;
+    case 14: {
+        LoadImgPicture(QStringLiteral("end.bmp"));
+        const int k = ChooseEnding();
+        // The ending follows without unlocking the controls.
+        SceneMode = menuEnding[k]->text();
+        menuEnding[k]->setEnabled(true);
+        ApplyUnlockRule();
+        SceneStep = 0;
+        Lbl->setCaption(QStringLiteral("Ending NO.「") + menuEnding[k]->text() + QStringLiteral("」"));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+int Fom::ChooseEnding()
+{
+    // How many words count as "enough" is drawn anew at each farewell: 30..49.
+    const int enough = drawInt(m_random, 20) + 30;
+    int best = 0;
+    for (int i = 1; i < 4; ++i) {
+        if (Mood[i] >= Mood[best])
+            best = i;
+    }
+    const int words = WordCount[0] + WordCount[1] + WordCount[2];
+    return words >= enough ? best : best + 4;
+}
+
+void Fom::PlayEnding(int k)
+{
+    const int lastStep = 5;
+    if (SceneStep == lastStep) {
+        StartScene(QStringLiteral("stop"));
+        return;
+    }
+    if (SceneStep < 0 || SceneStep > 4 || !endingStories[k][SceneStep])
+        return;
+    const int step = SceneStep;
+    // The short endings skip their missing fifth message.
+    const bool skipNext = step + 1 < 5 && !endingStories[k][step + 1];
+    SceneStep = static_cast<qint16>(SceneStep + (skipNext ? 2 : 1));
+    Lbl->setCaption(fillNames(u8(endingStories[k][step]), PlayerName(), AlienName()));
+    if (step == 0)
+        LoadImgPicture(QStringLiteral("end%1.bmp").arg(k));
+}

@@ -1,0 +1,54 @@
+// The ending gallery replays seen endings; the special menu's preview shows a
+// chosen face and motion.
+
+#include "core/fom.h"
+#include "core/texts.h"
+
+void Fom::menuEnding_Click(int index)
+{
+    Tim->stop();
+    Tim2->stop();
+    MoveImg(0, 0, 100, 100);
+    StartScene(menuEnding[index]->text());
+}
+
+void Fom::ApplyUnlockRule()
+{
+    // The special menu opens once endings 0 to 6 have all been seen; the
+    // eighth is not needed.
+    bool allSeen = true;
+    for (int i = 0; i <= 6; ++i)
+        allSeen = allSeen && menuEnding[i]->isEnabled();
+    menuSpecl->menuAction()->setEnabled(allSeen);
+}
+
+void Fom::PlayPreview()
+{
+    switch (SceneStep) {
+    case 0:
+        MoveImg(0, 0, 100, 100);
+        Lbl->setCaption(texts::u8("宇宙人の動き～★"));
+        for (int i = 0; i < 5; ++i) {
+            if (menuSpecl2[i]->isChecked()) {
+                Face = static_cast<qint16>(2 * i);
+                break;
+            }
+        }
+        for (int j = 0; j < 3; ++j) {
+            if (menuSpecl3[j]->isChecked()) {
+                MoveKind = static_cast<qint16>(j);
+                break;
+            }
+        }
+        Tim->start();
+        Tim2->start();
+        ShowImgPicture(E[Face]);
+        ++SceneStep;
+        break;
+    case 1:
+        StartScene(QStringLiteral("stop"));
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,40 @@
+// Sound effects, the option menu and the music loop.
+
+#include "core/fom.h"
+#include "sound/kyoyokansu.h"
+
+void Fom::PlaySe(int number)
+{
+    if (number > 0 && !menu2[4]->isChecked())
+        return;
+    共用関数::PlayWave(AppPath + QStringLiteral("se%1.wav").arg(number - 1));
+}
+
+void Fom::menu2_Click(int index)
+{
+    if (menu2[index]->isChecked()) {
+        menu2[index]->setChecked(false);
+        if (index == 1)
+            TimDay->setInterval(10000);
+        if (index == 3) {
+            共用関数::StopMidi();
+            TimBGM->stop();
+        }
+    } else {
+        menu2[index]->setChecked(true);
+        if (index == 1)
+            TimDay->setInterval(1000);
+        if (index == 3) {
+            共用関数::PlayMidi();
+            TimBGM->start();
+        }
+    }
+}
+
+void Fom::TimBGM_Timer()
+{
+    // Polls the device: when the tune has played to its end, it starts over.
+    const QString mode = 共用関数::MidiMode().left(7).toUpper();
+    if (mode == QLatin1String("STOPPED") && 共用関数::MidiPlaying())
+        共用関数::RestartMidi();
+}
