@@ -1,0 +1,70 @@
+// Times the work a player can make the game do in one go: teaching into a
+// full word list (the duplicate scan reads every word), the alien's
+// sentences, a whole month of days with its report, and start-up itself.
+// Prints one line per figure.
+
+#include "../tests/support/testgame.h"
+#include "platform/listbox.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+
+namespace {
+
+template<typename Work>
+void measure(const char *what, int repeats, Work work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < repeats; ++i)
+        work(i);
+    const double micros = timer.nsecsElapsed() / 1000.0 / repeats;
+    std::printf("%-44s %10.1f us\n", what, micros);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    measure("start-up (load pictures, teach, lay out)", 20, [](int) {
+        TestGame game;
+        game.start();
+    });
+
+    TestGame game;
+    game.start();
+    game.playIntoFreePlay();
+    Fom &fom = *game.fom;
+    for (int i = 2; i < 5000; ++i)
+        listbox::insert(fom.Lst[0], i, QStringLiteral("word%1").arg(i));
+    fom.WordCount[0] = 5000;
+    fom.WordSlot[0] = 2;
+    fom.Opt_Click(0);
+    measure("teach a word into a full list of 5000", 500, [&](int i) {
+        fom.Txt->setText(QStringLiteral("new%1").arg(i));
+        fom.TeachWord();
+    });
+    measure("refuse a duplicate in a full list", 500, [&](int) {
+        fom.Txt->setText(QStringLiteral("new1"));
+        fom.TeachWord();
+    });
+    game.random.fallback = 0.37;
+    measure("one alien sentence", 20000, [&](int) { fom.SpeakSentence(); });
+    measure("one animation tick (motion and face)", 20000, [&](int) {
+        fom.Tim_Timer();
+        fom.Tim2_Timer();
+    });
+    measure("30 days and the monthly report", 50, [&](int) {
+        fom.Day = 0;
+        while (fom.SceneMode == QLatin1String("tyu"))
+            fom.TimDay_Timer();
+        while (fom.SceneMode == QLatin1String("houkoku"))
+            game.click();
+    });
+    return 0;
+}

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Starts the real game on a virtual 1024x768 screen, finds its window by its
+# caption, checks the window's size against the grid (a 768-pixel screen
+# gives 512 x 683), takes a screenshot, and closes the window through its
+# close request. The game must then exit by itself with status 0.
+set -euo pipefail
+game=$1
+xclose=$2
+shots=${SMOKE_SCREENSHOT_DIR:-$PWD}
+
+run() {
+    "$game" &
+    local pid=$!
+    local window
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name 'もけもけ～ゆらぐも～' | head -n 1)
+    if [[ -z $window ]]; then
+        echo "FAIL: no game window appeared"; kill "$pid"; return 1
+    fi
+    local geometry
+    geometry=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+    echo "window $window geometry $geometry"
+    sleep 1
+    import -window root "$shots/smoke-title.png" || true
+    if [[ $geometry != "512x683" ]]; then
+        echo "FAIL: expected 512x683"; kill "$pid"; return 1
+    fi
+    "$xclose" "$window"
+    local status=0
+    timeout 10 tail --pid="$pid" -f /dev/null || { echo "FAIL: the game did not exit"; kill "$pid"; return 1; }
+    wait "$pid" || status=$?
+    if [[ $status -ne 0 ]]; then
+        echo "FAIL: exit status $status"; return 1
+    fi
+    echo "smoke test passed"
+}
+
+if [[ -z ${SMOKE_INSIDE_XVFB:-} ]]; then
+    export SMOKE_INSIDE_XVFB=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" "$0" "$@"
+fi
+unset QT_QPA_PLATFORM
+run

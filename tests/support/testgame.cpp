@@ -1,0 +1,107 @@
+#include "testgame.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+double ScriptedRandom::next()
+{
+    ++drawsTaken;
+    return m_queue.isEmpty() ? fallback : m_queue.takeFirst();
+}
+
+QString ScriptedDialogs::input(const QString &prompt, const QString &title)
+{
+    prompts.append(prompt);
+    titles.append(title);
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+}
+
+void RecordingSound::sendCommand(const QString &command, QString *reply)
+{
+    commands.append(command);
+    if (reply)
+        *reply = statusReply;
+}
+
+QStringList PictureFolder::allPictureNames()
+{
+    QStringList names;
+    for (int n = 0; n <= 9; ++n)
+        names << QStringLiteral("%1.bmp").arg(n);
+    for (int i = 0; i <= 2; ++i)
+        names << QStringLiteral("coma%1.bmp").arg(i) << QStringLiteral("comb%1.bmp").arg(i);
+    names << QStringLiteral("siyou.bmp") << QStringLiteral("siyou2.bmp") << QStringLiteral("osieru.bmp")
+          << QStringLiteral("osieru2.bmp") << QStringLiteral("stt.bmp") << QStringLiteral("erai.bmp")
+          << QStringLiteral("did.bmp") << QStringLiteral("end.bmp");
+    for (int k = 0; k <= 7; ++k)
+        names << QStringLiteral("end%1.bmp").arg(k);
+    return names;
+}
+
+namespace {
+QColor colourFor(int index)
+{
+    return QColor(10 + index * 7, 200 - index * 5, 30 + index * 3);
+}
+} // namespace
+
+PictureFolder::PictureFolder()
+{
+    const QStringList names = allPictureNames();
+    for (int i = 0; i < names.size(); ++i) {
+        QImage image(4, 4, QImage::Format_RGB888);
+        image.fill(colourFor(i));
+        image.save(path() + names[i], "BMP");
+    }
+}
+
+QString PictureFolder::nameOf(const QPixmap &picture) const
+{
+    if (picture.isNull())
+        return QString();
+    const QColor colour = picture.toImage().pixelColor(0, 0);
+    const QStringList names = allPictureNames();
+    for (int i = 0; i < names.size(); ++i) {
+        if (colourFor(i) == colour)
+            return names[i];
+    }
+    return QString();
+}
+
+void PictureFolder::remove(const QString &fileName) const
+{
+    QFile::remove(path() + fileName);
+}
+
+bool TestGame::start()
+{
+    fom = std::make_unique<Fom>(Fom::Services{random, dialogs, sound, folder.path()});
+    if (!fom->Form_Load())
+        return false;
+    fom->show();
+    // The entry can only hold the focus in the active window.
+    QApplication::setActiveWindow(fom.get());
+    return true;
+}
+
+void TestGame::click(int button)
+{
+    const auto qtButton = button == 1 ? Qt::LeftButton : button == 2 ? Qt::RightButton : Qt::MiddleButton;
+    QTest::mouseClick(fom->Lbl, qtButton, Qt::NoModifier, QPoint(5, 5));
+}
+
+void TestGame::playIntoFreePlay()
+{
+    click(); // title -> opening, step 0
+    while (fom->SceneMode == QLatin1String("open"))
+        click();
+}
+
+QStringList TestGame::words(int k) const
+{
+    QStringList list;
+    for (int i = 0; i < fom->Lst[k]->count(); ++i)
+        list << fom->Lst[k]->item(i)->text();
+    return list;
+}

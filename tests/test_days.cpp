@@ -1,0 +1,148 @@
+// The day clock, the monthly report and the fast-time option.
+
+#include "testgame.h"
+
+#include <QTest>
+
+using texts::u8;
+
+class TestDays : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestGame> game;
+
+    // Plays the report from its first message to free play.
+    void finishReport()
+    {
+        while (game->fom->SceneMode == QLatin1String("houkoku"))
+            game->click();
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        game = std::make_unique<TestGame>();
+        QVERIFY(game->start());
+        game->playIntoFreePlay();
+    }
+
+    void dayTransitions_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("day 1") << 0 << QStringLiteral("tyu");
+        QTest::newRow("day 29") << 28 << QStringLiteral("tyu");
+        QTest::newRow("day 30 reports") << 29 << QStringLiteral("houkoku");
+        QTest::newRow("day 31") << 30 << QStringLiteral("tyu");
+        QTest::newRow("day 60 reports") << 59 << QStringLiteral("houkoku");
+        QTest::newRow("day 90 reports") << 89 << QStringLiteral("houkoku");
+        QTest::newRow("day 99") << 98 << QStringLiteral("tyu");
+        QTest::newRow("day 100 says goodbye") << 99 << QStringLiteral("ending");
+        QTest::newRow("a loaded day past 100") << 120 << QStringLiteral("ending");
+    }
+    void dayTransitions()
+    {
+        QFETCH(int, before);
+        QFETCH(QString, mode);
+        Fom &fom = *game->fom;
+        fom.Day = static_cast<qint16>(before);
+        fom.TimDay_Timer();
+        QCOMPARE(int(fom.Day), before + 1);
+        QCOMPARE(fom.LblHi->caption(), QString::number(before + 1));
+        QCOMPARE(fom.SceneMode, mode);
+        QCOMPARE(fom.TimDay->isActive(), mode == QLatin1String("tyu"));
+    }
+
+    void reportPaysTheMonth_data()
+    {
+        QTest::addColumn<int>("pay");
+        QTest::newRow("a month of teaching") << 350;
+        QTest::newRow("nothing taught") << 0;
+    }
+    void reportPaysTheMonth()
+    {
+        QFETCH(int, pay);
+        Fom &fom = *game->fom;
+        fom.Pay = static_cast<qint16>(pay);
+        fom.Money = 1200;
+        fom.Day = 29;
+        fom.TimDay_Timer();
+        QCOMPARE(fom.Lbl->caption(), u8("いつも　ありがとう"));
+        game->click();
+        QCOMPARE(fom.Lbl->caption(), u8("これ・・・おれい・・・\r\n%1円だけだけど・・").arg(pay));
+        QCOMPARE(fom.Money, 1200 + pay);
+        QCOMPARE(fom.LblMoney->caption(), QString::number(1200 + pay));
+        QCOMPARE(int(fom.Pay), 0);
+    }
+
+    void officialSendsItemsAndComments_data()
+    {
+        QTest::addColumn<int>("words");
+        QTest::addColumn<QString>("comment");
+        QTest::newRow("29 words") << 29 << u8("無口だね～");
+        QTest::newRow("30 words") << 30 << u8("まぁまぁ喋るようになったね");
+        QTest::newRow("49 words") << 49 << u8("まぁまぁ喋るようになったね");
+        QTest::newRow("50 words") << 50 << u8("割と喋るようになったね");
+        QTest::newRow("100 words") << 100 << u8("随分と饒舌になったね");
+    }
+    void officialSendsItemsAndComments()
+    {
+        QFETCH(int, words);
+        QFETCH(QString, comment);
+        Fom &fom = *game->fom;
+        fom.WordCount = {static_cast<qint16>(words - 4), 2, 2};
+        const int itemsBefore = fom.LstItem->count();
+        fom.Day = 59;
+        fom.TimDay_Timer();
+        game->click();
+        game->click();
+        game->click(); // step 3: the official
+        QCOMPARE(game->shownPicture(), QStringLiteral("erai.bmp"));
+        QVERIFY(!fom.Tim->isActive());
+        game->random.script({0.99}); // n = 5: six items
+        game->click();
+        QCOMPARE(fom.LstItem->count(), qMin(10, itemsBefore + 6));
+        game->click();
+        QCOMPARE(fom.Lbl->caption(), u8("しかし彼は、\r\n") + comment);
+        game->click();
+        QCOMPARE(fom.SceneStep, qint16(99));
+        QCOMPARE(fom.Lbl->caption(), u8("ま、これからも　がんばって"));
+        game->click();
+        QCOMPARE(fom.SceneMode, QStringLiteral("tyu"));
+        QVERIFY(fom.TimDay->isActive() && fom.Tim->isActive());
+        QCOMPARE(int(fom.Day), 60);
+    }
+
+    void fastTimeOption()
+    {
+        Fom &fom = *game->fom;
+        QCOMPARE(fom.TimDay->interval(), 10000);
+        fom.menu2[1]->trigger();
+        QVERIFY(fom.menu2[1]->isChecked());
+        QCOMPARE(fom.TimDay->interval(), 1000);
+        QVERIFY(fom.TimDay->isActive());
+        fom.menu2[1]->trigger();
+        QVERIFY(!fom.menu2[1]->isChecked());
+        QCOMPARE(fom.TimDay->interval(), 10000);
+        // During a scene the clock stays stopped whatever its speed.
+        fom.StartScene(QStringLiteral("situ"));
+        fom.menu2[1]->trigger();
+        QVERIFY(!fom.TimDay->isActive());
+        QCOMPARE(fom.TimDay->interval(), 1000);
+    }
+
+    void realClockTicksInFreePlayOnly()
+    {
+        Fom &fom = *game->fom;
+        fom.TimDay->setInterval(5);
+        fom.menu2[0]->setChecked(false); // no questions interrupting
+        QTRY_VERIFY_WITH_TIMEOUT(fom.Day >= 2, 2000);
+        fom.StartScene(QStringLiteral("situ"));
+        const int day = fom.Day;
+        QTest::qWait(50);
+        QCOMPARE(int(fom.Day), day);
+    }
+};
+
+QTEST_MAIN(TestDays)
+#include "test_days.moc"

@@ -1,0 +1,161 @@
+// The transfer box: refills, hints, prices and using items.
+
+#include "platform/listbox.h"
+#include "testgame.h"
+
+#include <QTest>
+
+using texts::u8;
+
+class TestItems : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestGame> game;
+
+    // Fills the box with `count` items named after their position.
+    void fillBox(int count, int boxCount)
+    {
+        Fom &fom = *game->fom;
+        listbox::clear(fom.LstItem);
+        listbox::clear(fom.LstItemMoney);
+        for (int i = 0; i < count; ++i) {
+            listbox::insert(fom.LstItem, i, fom.ItemName[i % 8]);
+            listbox::insert(fom.LstItemMoney, i, QString::number(200 + i));
+        }
+        fom.BoxCount = static_cast<qint16>(boxCount);
+    }
+    QStringList prices() const
+    {
+        QStringList list;
+        for (int i = 0; i < game->fom->LstItemMoney->count(); ++i)
+            list << game->fom->LstItemMoney->item(i)->text();
+        return list;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        game = std::make_unique<TestGame>();
+        QVERIFY(game->start());
+        game->playIntoFreePlay();
+        game->fom->Mood = {0, 0, 0, 0};
+    }
+
+    void openingSendsTwoToSixItems()
+    {
+        // The default draws give n = 1: two items, both the first kind at 200 yen.
+        QCOMPARE(game->fom->LstItem->count(), 2);
+        QCOMPARE(prices(), (QStringList{QStringLiteral("200"), QStringLiteral("200")}));
+        QCOMPARE(int(game->fom->BoxCount), 2);
+    }
+
+    void refillDrawsEveryItemAndAPrice()
+    {
+        fillBox(0, 0);
+        game->random.script({0.99, 0.999});
+        game->fom->RefillBox();
+        QCOMPARE(listbox::text(game->fom->LstItem, 0), u8("明日の予定"));
+        QCOMPARE(prices(), QStringList{QStringLiteral("999")});
+    }
+
+    void fullBoxReplacesFromTheTop()
+    {
+        fillBox(10, 10);
+        game->random.script({0.5, 0.0});
+        game->fom->RefillBox();
+        QCOMPARE(game->fom->LstItem->count(), 10);
+        QCOMPARE(int(game->fom->BoxCount), 1);
+        QCOMPARE(listbox::text(game->fom->LstItem, 0), u8("氷"));
+        QCOMPARE(prices().first(), QStringLiteral("200"));
+        QCOMPARE(prices().at(1), QStringLiteral("201"));
+    }
+
+    void usingAnItemMovesTheNextRefill()
+    {
+        Fom &fom = *game->fom;
+        fillBox(10, 3);
+        listbox::select(fom.LstItem, 7);
+        fom.Money = 5000;
+        fom.ComItem_Click();
+        QCOMPARE(fom.LstItem->count(), 9);
+        QCOMPARE(int(fom.BoxCount), 2);
+        QCOMPARE(fom.Money, 5000 - 207);
+        QCOMPARE(fom.LblMoney->caption(), QString::number(5000 - 207));
+        game->random.script({0.0, 0.5});
+        fom.RefillBox();
+        QCOMPARE(fom.LstItem->count(), 9);
+        QCOMPARE(prices().at(2), QStringLiteral("600"));
+        QCOMPARE(int(fom.BoxCount), 3);
+        // Nothing stays selected after a use: a second press buys nothing.
+        QCOMPARE(listbox::selected(fom.LstItem), -1);
+
+        fillBox(4, 4);
+        listbox::select(fom.LstItem, 0);
+        fom.ComItem_Click();
+        QCOMPARE(int(fom.BoxCount), 3);
+        fom.RefillBox();
+        QCOMPARE(fom.LstItem->count(), 4);
+    }
+
+    void priceAgainstMoney()
+    {
+        Fom &fom = *game->fom;
+        fillBox(2, 2);
+        listbox::insert(fom.LstItemMoney, 0, QStringLiteral("500"));
+        listbox::remove(fom.LstItemMoney, 1);
+        listbox::insert(fom.LstItemMoney, 1, QStringLiteral("501"));
+        listbox::remove(fom.LstItemMoney, 2);
+        fom.Money = 500;
+        listbox::select(fom.LstItem, 1);
+        fom.ComItem_Click();
+        QCOMPARE(fom.LblItem->caption(), u8("お金がたりん"));
+        QCOMPARE(fom.LstItem->count(), 2);
+        QCOMPARE(fom.Money, 500);
+        listbox::select(fom.LstItem, 0);
+        fom.ComItem_Click();
+        QCOMPARE(fom.Money, 0);
+        QCOMPARE(fom.LstItem->count(), 1);
+    }
+
+    void effectsOfItems()
+    {
+        Fom &fom = *game->fom;
+        fom.Money = 10000;
+        fillBox(8, 8);
+        game->random.script({0.0});
+        listbox::select(fom.LstItem, 4); // 氷: joy down by 5..14
+        fom.ComItem_Click();
+        QCOMPARE(int(fom.Mood[0]), -5);
+        game->random.script({0.99});
+        listbox::select(fom.LstItem, 3); // クリーミーせっけん: ease up
+        fom.ComItem_Click();
+        QCOMPARE(int(fom.Mood[3]), 14);
+        game->random.script({0.5});
+        listbox::select(fom.LstItem, fom.LstItem->count() - 1); // 明日の予定: ease down
+        fom.ComItem_Click();
+        QCOMPARE(int(fom.Mood[3]), 4);
+    }
+
+    void nothingSelected()
+    {
+        game->sound.waves.clear();
+        game->fom->ComItem_Click();
+        QCOMPARE(game->fom->LblItem->caption(), u8("アイテムが選ばれていない"));
+        QVERIFY(game->sound.waves.last().endsWith(QLatin1String("se2.wav")));
+    }
+
+    void clickingAPriceSelectsItsItem()
+    {
+        Fom &fom = *game->fom;
+        fillBox(3, 3);
+        fom.LstItemMoney->setCurrentRow(2, QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(listbox::selected(fom.LstItem), 2);
+        QCOMPARE(fom.LblItem->caption(), fom.ItemHint[2]);
+        fom.LstItem->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(listbox::selected(fom.LstItemMoney), 1);
+        QCOMPARE(fom.LblItem->caption(), fom.ItemHint[1]);
+    }
+};
+
+QTEST_MAIN(TestItems)
+#include "test_items.moc"
