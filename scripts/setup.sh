@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what the game needs on Debian 12 and builds it into build/game.
+# Run as root or as a user who may use sudo.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+
+packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
+    fonts-ipafont-mincho
+    at-spi2-core
+    xvfb xauth xdotool imagemagick
+)
+
+as_root() {
+    if [[ $(id -u) -eq 0 ]]; then "$@"; else sudo "$@"; fi
+}
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -q
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+build=${BUILD_DIR:-$root/build}
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j"$(nproc)"
