@@ -107,6 +107,9 @@ public:
 
     // ---- File menu (persistence/) ----
     void menu1_Click(int index);
+    // Whether the latest save wrote every file; the autosave on close only
+    // reports success when it did.
+    bool LastSaveSucceeded = false;
 
     // ---- Game state ----
     QString AppPath;

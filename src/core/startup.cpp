@@ -132,8 +132,10 @@ void Fom::Form_Unload()
         return;
     m_unloaded = true;
     if (menu2[2]->isChecked()) {
+        LastSaveSucceeded = false;
         menu1_Click(0);
-        m_dialogs.message(u8("オートセーブ完了★"));
+        if (LastSaveSucceeded)
+            m_dialogs.message(u8("オートセーブ完了★"));
     }
     共用関数::CloseMidi();
     共用関数::CloseWave();

@@ -3,6 +3,8 @@
 # caption, checks the window's size against the grid (a 768-pixel screen
 # gives 512 x 683), takes a screenshot, and closes the window through its
 # close request. The game must then exit by itself with status 0.
+# Then the same program in a folder that lacks a face picture: it must show
+# a message box and, once the box is closed, exit with a non-zero status.
 set -euo pipefail
 game=$1
 xclose=$2
@@ -31,7 +33,31 @@ run() {
     if [[ $status -ne 0 ]]; then
         echo "FAIL: exit status $status"; return 1
     fi
-    echo "smoke test passed"
+    echo "the game window opened and closed cleanly"
+}
+
+missing_picture() {
+    local folder
+    folder=$(mktemp -d)
+    cp -r "$(dirname "$game")"/. "$folder"/
+    rm "$folder/3.bmp"
+    "$folder/$(basename "$game")" &
+    local pid=$!
+    local box
+    box=$(timeout 20 xdotool search --sync --onlyvisible --name 'もけもけ～ゆらぐも～' | head -n 1)
+    if [[ -z $box ]]; then
+        echo "FAIL: no message box for the missing picture"; kill "$pid"; return 1
+    fi
+    import -window root "$shots/smoke-missing-picture.png" || true
+    "$xclose" "$box"
+    local status=0
+    timeout 10 tail --pid="$pid" -f /dev/null || { echo "FAIL: the game did not exit"; kill "$pid"; return 1; }
+    wait "$pid" || status=$?
+    rm -rf "$folder"
+    if [[ $status -eq 0 || $status -gt 128 ]]; then
+        echo "FAIL: exit status $status after a missing picture"; return 1
+    fi
+    echo "a missing picture stopped start-up with status $status"
 }
 
 if [[ -z ${SMOKE_INSIDE_XVFB:-} ]]; then
@@ -40,3 +66,5 @@ if [[ -z ${SMOKE_INSIDE_XVFB:-} ]]; then
 fi
 unset QT_QPA_PLATFORM
 run
+missing_picture
+echo "smoke test passed"
