@@ -104,6 +104,12 @@ void Fom::CreateControls()
     Txt->setToolTip(u8("宇宙人に教える言葉を入力します。ｓｈｉｆｔで教えられます。"));
     Txt->setAccessibleName(u8("教える言葉"));
     paintOnBlack(Txt, rgb(255, 0, 0), QPalette::Text, QPalette::Base);
+    {
+        // The frame is drawn from the window colour: keep it visible on black.
+        QPalette palette = Txt->palette();
+        palette.setColor(QPalette::Window, QColor(160, 160, 160));
+        Txt->setPalette(palette);
+    }
     Txt->setForeColor(rgb(255, 0, 0));
     Txt->setMaxLength(10);
     Txt->setValidator(new Cp932Validator(Txt));
