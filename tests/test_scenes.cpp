@@ -150,6 +150,26 @@ private Q_SLOTS:
         QVERIFY(fom.SceneMode.endsWith(QLatin1String("ivent"))); // the right click advanced too
     }
 
+    void lockedButtonsStayInert()
+    {
+        Fom &fom = *game->fom;
+        game->playIntoFreePlay();
+        listbox::select(fom.LstItem, 0);
+        fom.Txt->setText(QStringLiteral("sora"));
+        fom.StartScene(QStringLiteral("situ"));
+        const int money = fom.Money;
+        const QStringList verbs = game->words(1);
+        game->sound.waves.clear();
+        QTest::mouseClick(fom.ADD, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        QTest::mouseClick(fom.ComItem, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        QTest::mouseClick(fom.ComLstQra[0], Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        QCOMPARE(fom.Money, money);
+        QCOMPARE(fom.LstItem->count(), 2);
+        QCOMPARE(game->words(1), verbs);
+        QCOMPARE(game->sound.waves, QStringList());
+        QCOMPARE(fom.ADD->appearance(), 0);
+    }
+
     void promptBlinksRedAndGreen()
     {
         Fom &fom = *game->fom;

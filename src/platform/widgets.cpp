@@ -72,13 +72,16 @@ bool MouseRelay::eventFilter(QObject *watched, QEvent *event)
         if (button != m_pressedButton)
             return false;
         m_pressedButton = 0;
+        // A press always gets its release, so a button never stays pushed in;
+        // but a control disabled in between (a scene began) takes no click.
         Q_EMIT mouseUp(button, shiftCode(mouse->modifiers()), at.x(), at.y());
-        // The handlers above may have disabled or hidden the widget; a click
-        // still belongs to the press that started it.
-        if (m_target->rect().contains(at))
+        if (m_target->isEnabled() && m_target->rect().contains(at))
             Q_EMIT clicked(button);
         return true;
     }
+    // Filters see the events of disabled widgets too: those must stay inert.
+    if (!m_target->isEnabled())
+        return false;
     // A quick second press arrives as a double click: it is one more click.
     if (m_pressedButton != 0)
         return true;
