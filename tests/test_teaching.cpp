@@ -195,6 +195,11 @@ private Q_SLOTS:
         fom.Lst[1]->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
         QCOMPARE(int(fom.WordKind), 1);
         QCOMPARE(fom.Txt->foreColor(), 65280);
+        // Clicking the word that is already selected picks its class again.
+        fom.Opt_Click(0);
+        const QRect row = fom.Lst[1]->visualItemRect(fom.Lst[1]->item(1));
+        QTest::mouseClick(fom.Lst[1]->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+        QCOMPARE(int(fom.WordKind), 1);
     }
 };
 

@@ -70,8 +70,7 @@ void Fom::CreateControls()
     Pic->setAccessibleName(u8("宇宙人"));
     Img = new ImageControl(ImageControl::Kind::Picture, Pic);
     Img->setObjectName(QStringLiteral("Img"));
-    Img->setAccessibleName(u8("宇宙人"));
-    Img->setToolTip(Pic->toolTip());
+    Img->setAccessibleName(u8("宇宙人")); // its tooltip is the picture box's
     Shp = new TintShape(Pic);
     Shp->setObjectName(QStringLiteral("Shp"));
     LblQstKazari = makeLabel(Pic, QString(), white, QString(), QStringLiteral("LblQstKazari"));
@@ -231,6 +230,21 @@ void Fom::CreateTimers()
     TimBGM = makeTimer(0, false, &Fom::TimBGM_Timer);
 }
 
+// A list's click: a new selection by mouse or keyboard, and also a click on
+// the item that is already selected.
+template<typename Handler>
+void Fom::connectListClick(QListWidget *list, Handler handler)
+{
+    connect(list, &QListWidget::itemSelectionChanged, this, [list, handler] {
+        if (listbox::selected(list) >= 0)
+            handler();
+    });
+    connect(list, &QListWidget::itemClicked, this, [list, handler] {
+        if (listbox::selected(list) >= 0)
+            handler();
+    });
+}
+
 void Fom::ConnectHandlers()
 {
     auto *picRelay = new MouseRelay(Pic);
@@ -264,18 +278,9 @@ void Fom::ConnectHandlers()
         connect(relay, &MouseRelay::mouseDown, this, [this, i] { ComLstQra_MouseDown(i); });
         connect(relay, &MouseRelay::mouseUp, this, [this, i] { ComLstQra_MouseUp(i); });
         connect(Opt[i], &QRadioButton::clicked, this, [this, i] { Opt_Click(i); });
-        connect(Lst[i], &QListWidget::itemSelectionChanged, this, [this, i] {
-            if (listbox::selected(Lst[i]) >= 0)
-                Lst_Click(i);
-        });
+        connectListClick(Lst[i], [this, i] { Lst_Click(i); });
     }
-    connect(LstItem, &QListWidget::itemSelectionChanged, this, [this] {
-        if (listbox::selected(LstItem) >= 0)
-            LstItem_Click();
-    });
-    connect(LstItemMoney, &QListWidget::itemSelectionChanged, this, [this] {
-        if (listbox::selected(LstItemMoney) >= 0)
-            LstItemMoney_Click();
-    });
+    connectListClick(LstItem, [this] { LstItem_Click(); });
+    connectListClick(LstItemMoney, [this] { LstItemMoney_Click(); });
     connect(Txt, &KeyLineEdit::keyDown, this, &Fom::Txt_KeyDown);
 }

@@ -199,6 +199,9 @@ private:
     void CreateMenus();
     void CreateTimers();
     void ConnectHandlers();
+    template<typename Handler>
+    void connectListClick(QListWidget *list, Handler handler);
+    void StopAllTimers();
     void TeachInitialWords();
     void SetEntryText(const QString &text);
     void SetFocusToTxt();
