@@ -4,6 +4,7 @@
 #include "core/fom.h"
 #include "core/grid.h"
 
+#include <QApplication>
 #include <QMenuBar>
 
 namespace {
@@ -72,7 +73,8 @@ void Fom::LayOut(int screenHeightPixels, double dotsPerInch)
         const int top = qRound(r.top() * cellHeight);
         entry.control->setGeometry(left, top, qRound(r.right() * cellWidth) - left,
                                    qRound(r.bottom() * cellHeight) - top);
-        QFont font(gameFontFamily);
+        // The prompt keeps the desktop's own font; everything else is Mincho.
+        QFont font = entry.control == ShpCli ? QApplication::font() : QFont(gameFontFamily);
         font.setPointSize(BaseFontSize + entry.fontDelta);
         entry.control->setFont(font);
     }
@@ -85,5 +87,4 @@ void Fom::LayOut(int screenHeightPixels, double dotsPerInch)
     Pic->place(Img, QRectF(ImgRect.left, ImgRect.top, ImgRect.width, ImgRect.height));
     Pic->place(Shp, QRectF(0, 0, 100, 100));
     Pic->place(LblQstKazari, QRectF(0, 0, 0, 0));
-    menuBar()->setFont(QFont(gameFontFamily));
 }

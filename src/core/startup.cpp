@@ -61,9 +61,11 @@ bool Fom::Form_Load()
     // A picture the window cannot do without stops start-up.
     auto loadRequired = [this](const QString &fileName, QPixmap &into) {
         into = loadPicture(AppPath + fileName);
-        if (into.isNull())
-            StartupError = u8("画像ファイルを読み込めません: ") + AppPath + fileName;
-        return !into.isNull();
+        if (!into.isNull())
+            return true;
+        StartupError = u8("画像ファイルを読み込めません: ") + AppPath + fileName;
+        StopAllTimers(); // the game will not start: nothing may tick behind the message
+        return false;
     };
     for (int n = 0; n <= 9; ++n) {
         if (!loadRequired(QStringLiteral("%1.bmp").arg(n), E[n]))
@@ -139,10 +141,14 @@ void Fom::Form_Unload()
     }
     共用関数::CloseMidi();
     共用関数::CloseWave();
-    // Nothing of the game may run after this point.
+    StopAllTimers(); // nothing of the game may run after this point
+    QCoreApplication::exit(0);
+}
+
+void Fom::StopAllTimers()
+{
     for (QTimer *timer : {Tim, Tim2, TimShpCli, TimSay, TimQst, TimDay, TimBGM})
         timer->stop();
-    QCoreApplication::exit(0);
 }
 
 void Fom::showEvent(QShowEvent *event)
