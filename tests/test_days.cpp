@@ -83,6 +83,7 @@ private Q_SLOTS:
         QTest::newRow("30 words") << 30 << u8("まぁまぁ喋るようになったね");
         QTest::newRow("49 words") << 49 << u8("まぁまぁ喋るようになったね");
         QTest::newRow("50 words") << 50 << u8("割と喋るようになったね");
+        QTest::newRow("99 words") << 99 << u8("割と喋るようになったね");
         QTest::newRow("100 words") << 100 << u8("随分と饒舌になったね");
     }
     void officialSendsItemsAndComments()
@@ -96,12 +97,15 @@ private Q_SLOTS:
         fom.TimDay_Timer();
         game->click();
         game->click();
+        QCOMPARE(fom.Lbl->caption(), u8("また・・・よろしくね・・・"));
         game->click(); // step 3: the official
+        QCOMPARE(fom.Lbl->caption(), u8("や、"));
         QCOMPARE(game->shownPicture(), QStringLiteral("erai.bmp"));
-        QVERIFY(!fom.Tim->isActive());
-        game->random.script({0.99}); // n = 5: six items
+        QVERIFY(!fom.Tim->isActive() && !fom.Tim2->isActive());
+        game->random.script({words < 50 ? 0.99 : 0.0}); // n = 5: six items, or n = 1: two
         game->click();
-        QCOMPARE(fom.LstItem->count(), qMin(10, itemsBefore + 6));
+        QCOMPARE(fom.Lbl->caption(), u8("どうだい？\r\n今月もエールを送っておいたよ\r\nいや、御礼は要らないぞ"));
+        QCOMPARE(fom.LstItem->count(), itemsBefore + (words < 50 ? 6 : 2));
         game->click();
         QCOMPARE(fom.Lbl->caption(), u8("しかし彼は、\r\n") + comment);
         game->click();
@@ -111,6 +115,28 @@ private Q_SLOTS:
         QCOMPARE(fom.SceneMode, QStringLiteral("tyu"));
         QVERIFY(fom.TimDay->isActive() && fom.Tim->isActive());
         QCOMPARE(int(fom.Day), 60);
+    }
+
+    void musicOption()
+    {
+        Fom &fom = *game->fom;
+        QVERIFY(fom.TimBGM->isActive());
+        game->sound.commands.clear();
+        game->sound.statusReply = QStringLiteral("stopped");
+        fom.TimBGM_Timer(); // the tune ended: it starts over
+        QCOMPARE(game->sound.commands, (QStringList{QStringLiteral("status MIDI mode"),
+                                                    QStringLiteral("seek MIDI to start"),
+                                                    QStringLiteral("play MIDI from 0")}));
+        fom.menu2[3]->trigger();
+        QVERIFY(!fom.menu2[3]->isChecked());
+        QVERIFY(!fom.TimBGM->isActive());
+        QCOMPARE(game->sound.commands.last(), QStringLiteral("stop MIDI notify"));
+        game->sound.commands.clear();
+        fom.TimBGM_Timer(); // switched off: a stopped tune stays stopped
+        QCOMPARE(game->sound.commands, QStringList{QStringLiteral("status MIDI mode")});
+        fom.menu2[3]->trigger();
+        QVERIFY(fom.TimBGM->isActive());
+        QCOMPARE(game->sound.commands.last(), QStringLiteral("play MIDI notify"));
     }
 
     void fastTimeOption()

@@ -36,42 +36,49 @@ private Q_SLOTS:
 
     void verdicts_data()
     {
-        QTest::addColumn<int>("mood");
-        QTest::addColumn<QStringList>("captions");
-        QTest::newRow("70") << 70
-                            << QStringList{u8("あなたと　すごせて\r\nとても　よかった\r\nです"),
-                                           u8("それなりに　むっとしたり　したけど"),
-                                           u8("それでも\r\nかなしいこと　だらけでした"),
-                                           u8("この　ちきゅうという　ほしは\r\nわたしたちと　とても　ちかい")};
-        QTest::newRow("50") << 50
-                            << QStringList{u8("あなたと　すごせて\r\nそれなりに　よかった\r\nです"),
-                                           u8("それなりに　いかりも　わいたけど"),
-                                           u8("それでも\r\nなみだが　でそうだったです"),
-                                           u8("この　ちきゅうという　ほしは\r\nちょっと　きんしんかん　わき　ます")};
-        QTest::newRow("30") << 30
-                            << QStringList{u8("あなたと　すごせて\r\nふつうでした\r\nです"),
-                                           u8("それなりに　いらいら　したけど"), u8("それでも\r\nさみしかったです"),
-                                           u8("この　ちきゅうという　ほしは\r\nそれなりで　した")};
-        QTest::newRow("-500") << -500
-                              << QStringList{u8("あなたと　すごせて\r\nよくなかった\r\nです"),
-                                             u8("ちっとも　きにさわらなかったけど"),
-                                             u8("それでも\r\nあったかかったです"),
-                                             u8("この　ちきゅうという　ほしは\r\nいごこち　わるい　です")};
+        QTest::addColumn<Moods>("moods");
+        QTest::addColumn<QStringList>("verdicts"); // joy, anger, sorrow, ease
+        QTest::newRow("70 50 30 29") << Moods{70, 50, 30, 29}
+                                     << QStringList{u8("とても　よかった"), u8("それなりに　いかりも　わいたけど"),
+                                                    u8("さみしかったです"), u8("いごこち　わるい　です")};
+        QTest::newRow("-500 70 50 30") << Moods{-500, 70, 50, 30}
+                                       << QStringList{u8("よくなかった"), u8("それなりに　むっとしたり　したけど"),
+                                                      u8("なみだが　でそうだったです"), u8("それなりで　した")};
+        QTest::newRow("30 29 70 50") << Moods{30, 29, 70, 50}
+                                     << QStringList{u8("ふつうでした"), u8("ちっとも　きにさわらなかったけど"),
+                                                    u8("かなしいこと　だらけでした"),
+                                                    u8("ちょっと　きんしんかん　わき　ます")};
+        QTest::newRow("50 30 -500 69") << Moods{50, 30, -500, 69}
+                                       << QStringList{u8("それなりに　よかった"), u8("それなりに　いらいら　したけど"),
+                                                      u8("あったかかったです"), u8("ちょっと　きんしんかん　わき　ます")};
+        QTest::newRow("69 49 29 70") << Moods{69, 49, 29, 70}
+                                     << QStringList{u8("それなりに　よかった"), u8("それなりに　いらいら　したけど"),
+                                                    u8("あったかかったです"), u8("わたしたちと　とても　ちかい")};
     }
     void verdicts()
     {
-        QFETCH(int, mood);
-        QFETCH(QStringList, captions);
+        QFETCH(Moods, moods);
+        QFETCH(QStringList, verdicts);
         Fom &fom = *game->fom;
-        const auto m = static_cast<qint16>(mood);
-        fom.Mood = {m, m, m, m};
+        fom.Mood = moods;
         fom.Day = 99;
         fom.TimDay_Timer();
-        QCOMPARE(fom.Lbl->caption(), u8("そろそろ　おわかれのじかんが　やってきました"));
-        game->click();
-        for (const QString &caption : captions) {
-            game->click();
+        const QStringList expected{
+            u8("そろそろ　おわかれのじかんが　やってきました"),
+            u8("いままで　ありがとうございます"),
+            u8("あなたと　すごせて\r\n") + verdicts[0] + u8("\r\nです"),
+            verdicts[1],
+            u8("それでも\r\n") + verdicts[2],
+            u8("この　ちきゅうという　ほしは\r\n") + verdicts[3],
+            u8("また、あえるひを　たのしみに　しています"),
+            u8("さようなら"),
+            u8("ありがとう"),
+            u8("や、"),
+            u8("無事に　宇宙人を　追い出せたようだね"),
+        };
+        for (const QString &caption : expected) {
             QCOMPARE(fom.Lbl->caption(), caption);
+            game->click();
         }
     }
 
@@ -88,6 +95,38 @@ private Q_SLOTS:
         game->click(); // step 11 jumps to 13
         QCOMPARE(fom.Lbl->caption(), u8("たけし君には、感謝しているよ。\r\nありがとう"));
         QCOMPARE(fom.SceneStep, qint16(13));
+        game->click();
+        QCOMPARE(fom.Lbl->caption(), u8("明日、この結果がどうでるか・・・楽しみだね"));
+    }
+
+    // Each ending's last message (both names in place) and how many clicks
+    // after "Ending NO." lead back to the title.
+    void endingsToTheirEnd_data()
+    {
+        QTest::addColumn<int>("ending");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("0") << 0 << u8("（たけしの家は後に\r\n宇宙人の観光名所として知られることになる・・・）") << 5;
+        QTest::newRow("1") << 1 << u8("一年と半年後・・・\r\n地球は奴隷となるために屈服した") << 5;
+        QTest::newRow("3") << 3 << u8("ぽちとたけしの交流の証に、\r\nすばらしい物物が\r\n次々と日常に溢れていくのだから・・・") << 5;
+        QTest::newRow("4") << 4 << u8("そしてもう、ぽちが現れることは二度となかった") << 5;
+        QTest::newRow("6") << 6 << u8("（たけしのせい？）") << 4;
+        QTest::newRow("7") << 7 << u8("一抹の寂しさを\r\n拭いきれないのであった・・・") << 5;
+    }
+    void endingsToTheirEnd()
+    {
+        QFETCH(int, ending);
+        QFETCH(QString, last);
+        QFETCH(int, messages);
+        Fom &fom = *game->fom;
+        fom.menuEnding[ending]->setEnabled(true);
+        fom.menuEnding[ending]->trigger();
+        for (int i = 1; i < messages; ++i)
+            game->click();
+        QCOMPARE(fom.Lbl->caption(), last);
+        QCOMPARE(fom.SceneStep, qint16(5));
+        game->click();
+        QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
     }
 
     void choice_data()
@@ -144,6 +183,15 @@ private Q_SLOTS:
         game->click();
         QCOMPARE(fom.SceneMode, u8("親愛関係"));
         QVERIFY(fom.menuSpecl->menuAction()->isEnabled()); // 0..6 seen, 7 not needed
+
+        // Only ending 6 missing keeps it closed.
+        while (fom.SceneMode != QLatin1String("stop"))
+            game->click();
+        fom.menuEnding[6]->setEnabled(false);
+        game->playIntoFreePlay();
+        reachFarewell({0, 0, 0, 0}, 100); // ending 3 again
+        game->click();
+        QVERIFY(!fom.menuSpecl->menuAction()->isEnabled());
     }
 
     void endingStoryWithNamesEndsOnTheTitle()
@@ -177,9 +225,13 @@ private Q_SLOTS:
         game->click(); // the question is on screen
         QVERIFY(fom.SceneMode.endsWith(QLatin1String("ivent")));
         fom.Day = 44;
+        fom.Mood = {40, 0, 0, 0};
+        fom.MoveImg(5, 0, 90, 100);
         fom.menuEnding[2]->trigger();
         QCOMPARE(fom.SceneMode, u8("愚痴関係"));
-        QVERIFY(!fom.Tim->isActive());
+        QVERIFY(!fom.Tim->isActive() && !fom.Tim2->isActive());
+        QCOMPARE(fom.ImgRect.left, 0.0f);
+        QCOMPARE(fom.ImgRect.width, 100.0f);
         QCOMPARE(fom.Lbl->caption(), u8("翌日はナンの音沙汰もなかった\r\nそして、数日後、"));
         QCOMPARE(game->shownPicture(), QStringLiteral("end2.bmp"));
         for (int i = 0; i < 4; ++i)
@@ -188,6 +240,35 @@ private Q_SLOTS:
         game->click();
         QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
         QCOMPARE(int(fom.Day), 0);
+        QCOMPARE(fom.Mood, (Moods{0, 0, 0, 0}));
+    }
+
+    void previewMapping_data()
+    {
+        QTest::addColumn<int>("faceItem");
+        QTest::addColumn<int>("motionItem");
+        QTest::newRow("無, 横") << 0 << 0;
+        QTest::newRow("喜, 縦") << 1 << 1;
+        QTest::newRow("怒, 全部") << 2 << 2;
+        QTest::newRow("楽, 縦") << 4 << 1;
+    }
+    void previewMapping()
+    {
+        QFETCH(int, faceItem);
+        QFETCH(int, motionItem);
+        Fom &fom = *game->fom;
+        fom.menuSpecl->menuAction()->setEnabled(true);
+        fom.menuSpecl3[motionItem]->trigger();
+        fom.MoveImg(9, 9, 80, 80);
+        fom.Face = 8;
+        fom.menuSpecl2[faceItem]->trigger();
+        QCOMPARE(int(fom.Face), 2 * faceItem);
+        QCOMPARE(int(fom.MoveKind), motionItem);
+        QCOMPARE(fom.ImgRect.left, 0.0f);
+        QCOMPARE(fom.ImgRect.height, 100.0f);
+        QCOMPARE(game->shownPicture(), QStringLiteral("%1.bmp").arg(2 * faceItem));
+        for (int j = 0; j < 3; ++j)
+            QCOMPARE(fom.menuSpecl3[j]->isChecked(), j == motionItem);
     }
 
     void previewShowsTheChosenFaceAndMotion()
@@ -206,9 +287,12 @@ private Q_SLOTS:
         QVERIFY(fom.Tim->isActive() && fom.Tim2->isActive());
         fom.Tim2_Timer();
         QCOMPARE(game->shownPicture(), QStringLiteral("7.bmp"));
-        fom.menuSpecl2[3]->trigger(); // the checked item stays checked
+        fom.Lbl->setCaption(QString());
+        fom.Face = 0;
+        fom.menuSpecl2[3]->trigger(); // the checked item stays checked and the preview restarts
         QVERIFY(fom.menuSpecl2[3]->isChecked());
-        QCOMPARE(fom.SceneStep, qint16(1));
+        QCOMPARE(int(fom.Face), 6);
+        QCOMPARE(fom.Lbl->caption(), u8("宇宙人の動き～★"));
         game->click();
         QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
         QCOMPARE(game->shownPicture(), QStringLiteral("stt.bmp"));
