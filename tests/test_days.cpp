@@ -156,18 +156,6 @@ private Q_SLOTS:
         QVERIFY(!fom.TimDay->isActive());
         QCOMPARE(fom.TimDay->interval(), 1000);
     }
-
-    void realClockTicksInFreePlayOnly()
-    {
-        Fom &fom = *game->fom;
-        fom.TimDay->setInterval(5);
-        fom.menu2[0]->setChecked(false); // no questions interrupting
-        QTRY_VERIFY_WITH_TIMEOUT(fom.Day >= 2, 2000);
-        fom.StartScene(QStringLiteral("situ"));
-        const int day = fom.Day;
-        QTest::qWait(50);
-        QCOMPARE(int(fom.Day), day);
-    }
 };
 
 QTEST_MAIN(TestDays)

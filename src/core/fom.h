@@ -65,7 +65,7 @@ public:
     void Lbl_MouseUp(int button, int shift, int x, int y);
     void Lbl_Click();
 
-    // ---- Special menu (core/specialmenu.cpp) ----
+    // ---- Special menu (core/facemenu.cpp) ----
     void menuSpecl2_Click(int index);
     void menuSpecl3_Click(int index);
 
