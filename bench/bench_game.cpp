@@ -49,8 +49,8 @@ int main(int argc, char *argv[])
         fom.Txt->setText(QStringLiteral("new%1").arg(i));
         fom.TeachWord();
     });
-    measure("refuse a duplicate in a full list", 500, [&](int) {
-        fom.Txt->setText(QStringLiteral("new1"));
+    measure("refuse a duplicate at the end of a full list", 500, [&](int) {
+        fom.Txt->setText(QStringLiteral("word4999"));
         fom.TeachWord();
     });
     game.random.fallback = 0.37;
