@@ -33,7 +33,7 @@ Fom::Fom(Services services, QWidget *parent)
 
 Fom::~Fom()
 {
-    共用関数::SetBackend(nullptr);
+    共用関数::ReleaseBackend(&m_sound);
 }
 
 bool Fom::Form_Load()

@@ -24,6 +24,12 @@ void SetBackend(SoundBackend *soundBackend)
     midiPlaying = false;
 }
 
+void ReleaseBackend(SoundBackend *soundBackend)
+{
+    if (backend == soundBackend)
+        SetBackend(nullptr);
+}
+
 void OpenMidi(const QString &path)
 {
     send(QStringLiteral("close MIDI notify"));

@@ -10,6 +10,8 @@ namespace 共用関数 {
 
 // The backend that carries the commands; the window sets it at construction.
 void SetBackend(SoundBackend *backend);
+// Lets go of `backend` if it is still the one in use.
+void ReleaseBackend(SoundBackend *backend);
 
 void OpenMidi(const QString &path);
 void PlayMidi();
