@@ -21,9 +21,8 @@ class TestDays : public QObject
 private Q_SLOTS:
     void init()
     {
-        game = std::make_unique<TestGame>();
-        QVERIFY(game->start());
-        game->playIntoFreePlay();
+        game = TestGame::inFreePlay();
+        QVERIFY(game);
     }
 
     void dayTransitions_data()

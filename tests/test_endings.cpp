@@ -28,10 +28,8 @@ class TestEndings : public QObject
 private Q_SLOTS:
     void init()
     {
-        game = std::make_unique<TestGame>();
-        QVERIFY(game->start());
-        game->dialogs.answers = {u8("たけし"), u8("ぽち")};
-        game->playIntoFreePlay();
+        game = TestGame::inFreePlay({u8("たけし"), u8("ぽち")});
+        QVERIFY(game);
     }
 
     void verdicts_data()

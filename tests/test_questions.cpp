@@ -27,9 +27,8 @@ class TestQuestions : public QObject
 private Q_SLOTS:
     void init()
     {
-        game = std::make_unique<TestGame>();
-        QVERIFY(game->start());
-        game->playIntoFreePlay();
+        game = TestGame::inFreePlay();
+        QVERIFY(game);
         game->fom->Mood = {0, 0, 0, 0};
         game->sound.waves.clear();
     }

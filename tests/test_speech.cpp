@@ -14,9 +14,8 @@ class TestSpeech : public QObject
 private Q_SLOTS:
     void initTestCase()
     {
-        game = std::make_unique<TestGame>();
-        QVERIFY(game->start());
-        game->playIntoFreePlay();
+        game = TestGame::inFreePlay();
+        QVERIFY(game);
     }
 
     void sentence_data()

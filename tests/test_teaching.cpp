@@ -24,9 +24,8 @@ class TestTeaching : public QObject
 private Q_SLOTS:
     void init()
     {
-        game = std::make_unique<TestGame>();
-        QVERIFY(game->start());
-        game->playIntoFreePlay();
+        game = TestGame::inFreePlay();
+        QVERIFY(game);
         game->fom->Pay = 0;
         game->fom->Mood = {0, 0, 0, 0};
         game->sound.waves.clear();

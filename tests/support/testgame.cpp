@@ -105,3 +105,13 @@ QStringList TestGame::words(int k) const
         list << fom->Lst[k]->item(i)->text();
     return list;
 }
+
+std::unique_ptr<TestGame> TestGame::inFreePlay(const QStringList &names)
+{
+    auto game = std::make_unique<TestGame>();
+    if (!game->start())
+        return nullptr;
+    game->dialogs.answers = names;
+    game->playIntoFreePlay();
+    return game;
+}

@@ -82,4 +82,8 @@ struct TestGame
     // The file that the alien picture now shows.
     QString shownPicture() const { return folder.nameOf(fom->Img->picture()); }
     QStringList words(int k) const;
+
+    // A new game already in free play, its names given by `names` (none:
+    // both dialogs cancelled); null when start-up failed.
+    static std::unique_ptr<TestGame> inFreePlay(const QStringList &names = {});
 };
