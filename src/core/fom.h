@@ -32,6 +32,8 @@ public:
         Dialogs &dialogs;
         SoundBackend &sound;
         QString appPath; // the program folder, ending in '/'
+        // Where the save slot lives; empty means beside the program.
+        QString savePath = QString();
     };
 
     explicit Fom(Services services, QWidget *parent = nullptr);
@@ -113,6 +115,7 @@ public:
 
     // ---- Game state ----
     QString AppPath;
+    QString SavePath; // the save slot's folder, ending in '/'
     qint16 SceneStep = 0;
     QString SceneMode;
     int LblButton = 0; // 0 until the first press on Lbl

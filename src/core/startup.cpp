@@ -20,6 +20,7 @@ Fom::Fom(Services services, QWidget *parent)
     , m_sound(services.sound)
 {
     AppPath = services.appPath;
+    SavePath = services.savePath;
     installAccessibility();
     // The game's font is a Windows one; IPA P Mincho has the same metrics.
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
@@ -57,6 +58,10 @@ bool Fom::Form_Load()
 
     if (!AppPath.endsWith(QLatin1Char('/')))
         AppPath += QLatin1Char('/');
+    if (SavePath.isEmpty())
+        SavePath = AppPath;
+    else if (!SavePath.endsWith(QLatin1Char('/')))
+        SavePath += QLatin1Char('/');
 
     // A picture the window cannot do without stops start-up.
     auto loadRequired = [this](const QString &fileName, QPixmap &into) {
