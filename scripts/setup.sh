@@ -10,6 +10,7 @@ packages=(
     fonts-ipafont-mincho
     at-spi2-core
     xvfb xauth xdotool imagemagick
+    qt6-svg-dev
 )
 
 as_root() {

@@ -1,7 +1,8 @@
 #include "core/fom.h"
+#include "platform/desktopidentity.h"
 #include "platform/dialogs.h"
+#include "platform/gamefolders.h"
 #include "platform/multimedia.h"
-#include "platform/programfolder.h"
 #include "platform/random.h"
 
 #include <QApplication>
@@ -9,10 +10,12 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    introduceToDesktop();
+    const GameFolders folders = resolveGameFolders(currentFolderCandidates());
     ClockSeededRandom random;
     WidgetDialogs dialogs;
     SilentSoundBackend sound;
-    Fom window({random, dialogs, sound, programFolder()});
+    Fom window({random, dialogs, sound, folders.appPath, folders.savePath});
     dialogs.setParent(&window);
     if (!window.Form_Load()) {
         // No partial start: say which file is missing and stop.
