@@ -10,7 +10,7 @@ packages=(
     fonts-ipafont-mincho
     at-spi2-core
     xvfb xauth xdotool imagemagick
-    qt6-svg-dev
+    qt6-svg-dev desktop-file-utils appstream dpkg-dev file
 )
 
 as_root() {
