@@ -19,6 +19,7 @@ if [[ -z ${INSTALL_INSIDE_XVFB:-} ]]; then
     exec xvfb-run -a -s "-screen 0 3840x2160x24 -dpi 96" "$0" "$@"
 fi
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR XDG_DATA_HOME XDG_CONFIG_HOME
+export LC_ALL=C.UTF-8 # xdotool matches the Japanese title only in a UTF-8 locale
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
