@@ -115,8 +115,10 @@ public:
     bool exists(const QString &path) override { return m_disk.exists(path); }
     std::optional<QByteArray> read(const QString &path, qint64 limit) override;
     bool write(const QString &path, const QByteArray &bytes) override;
-    bool sync(const QString &path) override { return pass("sync", path) && m_disk.sync(path); }
-    bool syncFolder(const QString &folder) override { return pass("syncFolder", folder) && m_disk.syncFolder(folder); }
+    // A flush only matters if the machine loses power, which no test
+    // simulates: it is counted and can fail, but skips the disk's slow sync.
+    bool sync(const QString &path) override { return pass("sync", path) && m_disk.exists(path); }
+    bool syncFolder(const QString &folder) override { return pass("syncFolder", folder); }
     bool rename(const QString &from, const QString &to) override
     {
         return pass("rename", from) && m_disk.rename(from, to);
