@@ -69,11 +69,12 @@ bool SlotStore::save(const SlotBytes &bytes)
 
 bool SlotStore::writeTemporaries(const SlotBytes &bytes)
 {
+    // Their names reach the disk with the journal's, in the same folder.
     for (int i = 0; i < slotfiles::count; ++i) {
         if (!m_files.write(path(i, newSuffix), bytes[i]) || !m_files.sync(path(i, newSuffix)))
             return false;
     }
-    return m_files.syncFolder(m_folder);
+    return true;
 }
 
 bool SlotStore::writeJournal(const QString &state, const QList<int> &backedUp)
