@@ -4,8 +4,9 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BENCH_BUILD_DIR:-$here/build-bench}
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target bench_game bench_pictures assetgen -j"$(nproc)" >/dev/null
+cmake --build "$build" --target bench_game bench_slot bench_pictures assetgen -j"$(nproc)" >/dev/null
 "$build/bench/bench_game"
+"$build/bench/bench_slot"
 "$build/bench/bench_pictures"
 # The build draws every picture and sound; it must stay quick.
 out=$(mktemp -d)
