@@ -7,6 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
+    qt6-translations-l10n
     fonts-ipafont-mincho
     at-spi2-core
     xvfb xauth xdotool imagemagick

@@ -101,6 +101,9 @@ public:
     void TimDay_Timer();
     void TimQst_Timer();
     void menuEnding_Click(int index);
+    // From the opening until the farewell's ending is told; the title, a
+    // replay and the preview already end in a new game.
+    bool GameInProgress() const;
 
     // ---- Sound and options (sound/) ----
     void PlaySe(int number);
@@ -213,6 +216,7 @@ private:
     void SetMoney(qint32 money);
     void SetDay(qint16 day);
     void ApplyUnlockRule();
+    bool ConfirmReplay();
 
     // Scene scripts (scenes/).
     void PlayStopScene();
