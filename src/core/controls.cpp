@@ -5,8 +5,11 @@
 #include "core/texts.h"
 #include "platform/cp932.h"
 #include "platform/listbox.h"
+#include "platform/listrows.h"
+#include "platform/onblackstyle.h"
 
 #include <QMenuBar>
+#include <QScrollBar>
 
 using texts::u8;
 
@@ -36,7 +39,9 @@ QListWidget *makeList(QWidget *parent, int foreColor, const QString &name)
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    listrows::useFixedRows(list);
     paintOnBlack(list, foreColor, QPalette::Text, QPalette::Base);
+    list->verticalScrollBar()->setStyle(OnBlackStyle::instance());
     return list;
 }
 
@@ -121,11 +126,13 @@ void Fom::CreateControls()
         Opt[i]->setObjectName(QStringLiteral("Opt%1").arg(i));
         Opt[i]->setToolTip(u8(optTips[i]));
         paintOnBlack(Opt[i], optColors[i], QPalette::WindowText, QPalette::Window);
+        Opt[i]->setStyle(OnBlackStyle::instance());
     }
     Chk = new QCheckBox(u8("上書き"), m_client);
     Chk->setObjectName(QStringLiteral("Chk"));
     Chk->setToolTip(u8("言葉を上書きして覚えさせます"));
     paintOnBlack(Chk, white, QPalette::WindowText, QPalette::Window);
+    Chk->setStyle(OnBlackStyle::instance());
 
     ADD = new ImageControl(ImageControl::Kind::Button, m_client);
     ADD->setObjectName(QStringLiteral("ADD"));
@@ -282,5 +289,7 @@ void Fom::ConnectHandlers()
     }
     connectListClick(LstItem, [this] { LstItem_Click(); });
     connectListClick(LstItemMoney, [this] { LstItemMoney_Click(); });
+    // A price always stands beside its item.
+    listrows::scrollTogether(LstItem, LstItemMoney);
     connect(Txt, &KeyLineEdit::keyDown, this, &Fom::Txt_KeyDown);
 }
