@@ -150,7 +150,12 @@ void Fom::CreateControls()
         ComLstQra[i]->setVisible(false); // shown once its picture is loaded
     }
 
-    // Only the entry, the options, the lists and the check box take the keyboard.
+    // Only the entry, the options, the lists and the check box take the
+    // keyboard, and the last four only by Tab: a click on them leaves typing
+    // in the entry, whose keys are the game's keyboard.
+    const std::array<QWidget *, 9> tabOnly{Opt[0], Opt[1], Opt[2], Chk, Lst[0], Lst[1], Lst[2], LstItem, LstItemMoney};
+    for (QWidget *control : tabOnly)
+        control->setFocusPolicy(Qt::TabFocus);
     setTabOrder(Txt, Opt[0]);
     setTabOrder(Opt[0], Opt[1]);
     setTabOrder(Opt[1], Opt[2]);
@@ -284,12 +289,19 @@ void Fom::ConnectHandlers()
         auto *relay = new MouseRelay(ComLstQra[i]);
         connect(relay, &MouseRelay::mouseDown, this, [this, i] { ComLstQra_MouseDown(i); });
         connect(relay, &MouseRelay::mouseUp, this, [this, i] { ComLstQra_MouseUp(i); });
-        connect(Opt[i], &QRadioButton::clicked, this, [this, i] { Opt_Click(i); });
+        connect(Opt[i], &QRadioButton::clicked, this, [this, i] {
+            Opt_Click(i);
+            SetFocusToTxt();
+        });
         connectListClick(Lst[i], [this, i] { Lst_Click(i); });
     }
     connectListClick(LstItem, [this] { LstItem_Click(); });
     connectListClick(LstItemMoney, [this] { LstItemMoney_Click(); });
     // A price always stands beside its item.
     listrows::scrollTogether(LstItem, LstItemMoney);
-    connect(Txt, &KeyLineEdit::keyDown, this, &Fom::Txt_KeyDown);
+    // A control reached by Tab gives the keyboard back once it is clicked.
+    connect(Chk, &QCheckBox::clicked, this, &Fom::SetFocusToTxt);
+    for (QListWidget *list : {Lst[0], Lst[1], Lst[2], LstItem, LstItemMoney})
+        connect(list, &QListWidget::itemClicked, this, &Fom::SetFocusToTxt);
+    Txt->setKeyHandler([this](int keyCode, int shift) { return Txt_KeyDown(keyCode, shift); });
 }

@@ -78,7 +78,8 @@ public:
     void ADD_Click();
     void ADD_MouseDown();
     void ADD_MouseUp();
-    void Txt_KeyDown(int keyCode, int shift);
+    // True when the key was an answer during a scene: it never reaches the entry.
+    bool Txt_KeyDown(int keyCode, int shift);
     void ComLstQra_MouseDown(int index);
     void ComLstQra_MouseUp(int index);
 
