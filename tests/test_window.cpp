@@ -73,7 +73,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("moved");
         QTest::addColumn<QString>("other");
         QTest::addColumn<QString>("way");
-        for (const auto &[moved, other] : {std::pair{"LstItem", "LstItemMoney"}, std::pair{"LstItemMoney", "LstItem"}}) {
+        const std::pair<const char *, const char *> pairs[] = {{"LstItem", "LstItemMoney"}, {"LstItemMoney", "LstItem"}};
+        for (const auto &[moved, other] : pairs) {
             for (const char *way : {"wheel", "bar", "keys"})
                 QTest::addRow("%s by %s", moved, way) << QString::fromLatin1(moved) << QString::fromLatin1(other)
                                                     << QString::fromLatin1(way);
@@ -199,7 +200,8 @@ private Q_SLOTS:
         else
             fom.Txt->setFocus();
         if (QListWidget *list = listNamed(name); list && !onAWord) {
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(5, list->viewport()->height() - 3));
+            const QPoint belowTheWords(5, list->viewport()->height() - 3);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, belowTheWords);
         } else if (list) {
             const QRect row = list->visualItemRect(list->item(1));
             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());

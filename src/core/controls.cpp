@@ -153,7 +153,8 @@ void Fom::CreateControls()
     // Only the entry, the options, the lists and the check box take the
     // keyboard, and the last four only by Tab: a click on them leaves typing
     // in the entry, whose keys are the game's keyboard.
-    const std::array<QWidget *, 9> tabOnly{Opt[0], Opt[1], Opt[2], Chk, Lst[0], Lst[1], Lst[2], LstItem, LstItemMoney};
+    const std::array<QWidget *, 9> tabOnly{Opt[0], Opt[1], Opt[2], Chk,
+                                           Lst[0], Lst[1], Lst[2], LstItem, LstItemMoney};
     for (QWidget *control : tabOnly)
         control->setFocusPolicy(Qt::TabFocus);
     setTabOrder(Txt, Opt[0]);
