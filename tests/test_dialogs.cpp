@@ -14,7 +14,6 @@
 #include <QTimer>
 
 using texts::u8;
-using Moods = std::array<qint16, 4>;
 
 namespace {
 
@@ -97,35 +96,26 @@ private Q_SLOTS:
         fom.Day = 44;
         fom.Money = 777;
         fom.Mood = {12, -3, 40, 7};
-        const QString mode = fom.SceneMode;
-        const qint16 step = fom.SceneStep;
-        const QString caption = fom.Lbl->caption();
-        QStringList box;
-        for (int i = 0; i < fom.LstItem->count(); ++i)
-            box << listbox::text(fom.LstItem, i) + QLatin1Char('/') + listbox::text(fom.LstItemMoney, i);
-        const QStringList nouns = game->words(0);
-        const bool dayRunning = fom.TimDay->isActive();
-        const bool talking = fom.TimSay->isActive();
+        // Everything a replay would reset or replace, in one comparable list.
+        auto snapshot = [&fom, this] {
+            QStringList state{fom.SceneMode, QString::number(fom.SceneStep), fom.Lbl->caption(),
+                              QString::number(fom.Day), QString::number(fom.Money),
+                              QString::number(fom.ImgRect.left), game->words(0).join(QLatin1Char(','))};
+            for (qint16 mood : fom.Mood)
+                state << QString::number(mood);
+            for (int i = 0; i < fom.LstItem->count(); ++i)
+                state << listbox::text(fom.LstItem, i) + QLatin1Char('/') + listbox::text(fom.LstItemMoney, i);
+            for (const QTimer *timer : {fom.Tim, fom.TimSay, fom.TimDay})
+                state << QString::number(timer->isActive());
+            return state;
+        };
+        const QStringList before = snapshot();
 
         game->dialogs.replies = {false};
         fom.menuEnding[5]->trigger();
         QCOMPARE(game->dialogs.questions.size(), 1);
-        QCOMPARE(fom.SceneMode, mode);
-        QCOMPARE(fom.SceneStep, step);
-        QCOMPARE(fom.Lbl->caption(), caption);
-        QCOMPARE(int(fom.Day), 44);
-        QCOMPARE(fom.Money, 777);
-        QCOMPARE(fom.Mood, (Moods{12, -3, 40, 7}));
-        QStringList boxAfter;
-        for (int i = 0; i < fom.LstItem->count(); ++i)
-            boxAfter << listbox::text(fom.LstItem, i) + QLatin1Char('/') + listbox::text(fom.LstItemMoney, i);
-        QVERIFY(!box.isEmpty());
-        QCOMPARE(boxAfter, box);
-        QCOMPARE(game->words(0), nouns);
-        QCOMPARE(fom.ImgRect.left, 5.0f);
-        QCOMPARE(fom.TimDay->isActive(), dayRunning);
-        QCOMPARE(fom.TimSay->isActive(), talking);
-        QCOMPARE(fom.Tim->isActive(), true);
+        QCOMPARE(snapshot(), before);
+        QVERIFY(fom.LstItem->count() > 0 && fom.Tim->isActive());
     }
 
     // Must run before the translation is loaded: nothing can unload it.
