@@ -4,6 +4,7 @@
 #include "platform/gamefolders.h"
 #include "platform/multimedia.h"
 #include "platform/random.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     introduceToDesktop();
     const GameFolders folders = resolveGameFolders(currentFolderCandidates());
+    installQtJapanese(); // without it the dialogs keep Qt's English buttons
     ClockSeededRandom random;
     WidgetDialogs dialogs;
     SilentSoundBackend sound;
