@@ -1,6 +1,6 @@
 #include "core/fom.h"
+#include "platform/desktopsound.h"
 #include "platform/dialogs.h"
-#include "platform/multimedia.h"
 #include "platform/programfolder.h"
 #include "platform/random.h"
 
@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     ClockSeededRandom random;
     WidgetDialogs dialogs;
-    SilentSoundBackend sound;
+    DesktopSoundBackend sound;
     Fom window({random, dialogs, sound, programFolder()});
     dialogs.setParent(&window);
     if (!window.Form_Load()) {
