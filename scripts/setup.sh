@@ -10,7 +10,7 @@ packages=(
     fonts-ipafont-mincho
     at-spi2-core
     xvfb xauth xdotool imagemagick
-    qt6-multimedia-dev gstreamer1.0-plugins-good pulseaudio pulseaudio-utils
+    qt6-multimedia-dev gstreamer1.0-plugins-good pulseaudio pulseaudio-utils sox
 )
 
 as_root() {
