@@ -6,3 +6,5 @@ build=${BENCH_BUILD_DIR:-$here/build-bench}
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" --target bench_game -j"$(nproc)" >/dev/null
 "$build/bench/bench_game"
+echo "Idle CPU with the music playing:"
+"$here/bench/idle_cpu.sh"
