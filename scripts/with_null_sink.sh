@@ -21,8 +21,13 @@ stop_server() {
 }
 trap stop_server EXIT
 
-# As root pulseaudio warns that it is meant for users; that is expected here.
-pulseaudio -n --daemonize=yes --exit-idle-time=-1 --system=false --disallow-exit \
-    --load=module-native-protocol-unix --load="module-null-sink sink_name=dummy" 2>/dev/null
+# As root pulseaudio warns that it is meant for users; that is expected, so
+# its messages are shown only when it fails to start.
+if ! pulseaudio -n --daemonize=yes --exit-idle-time=-1 --system=false --disallow-exit \
+    --load=module-native-protocol-unix --load="module-null-sink sink_name=dummy" 2>"$runtime/server.log"; then
+    echo "with_null_sink: the sound server did not start:" >&2
+    cat "$runtime/server.log" >&2
+    exit 1
+fi
 pactl set-default-sink dummy
 "$@"
