@@ -33,9 +33,8 @@ DesktopSoundBackend::DesktopSoundBackend()
         std::fputs("mokemoke: no audio output found, the game plays without sound\n", stderr);
         return;
     }
-    m_player = std::make_unique<QtMusicPlayer>();
-    m_music = std::make_unique<MusicDevice>(*m_player);
-    m_effects = std::make_unique<EffectPlayer>();
+    m_music = std::make_unique<MusicDevice>(*new QtMusicPlayer(&m_players));
+    m_effects = new EffectPlayer(&m_players);
 }
 
 DesktopSoundBackend::~DesktopSoundBackend() = default;

@@ -2,11 +2,12 @@
 
 #include "platform/multimedia.h"
 
+#include <QObject>
+
 #include <memory>
 
 class EffectPlayer;
 class MusicDevice;
-class QtMusicPlayer;
 
 // The game's sound on the desktop: the music device's command strings run on
 // a Qt media player, the effects on Qt sound effects. Nothing here blocks the
@@ -25,7 +26,7 @@ public:
     bool hasOutput() const { return m_music != nullptr; }
 
 private:
-    std::unique_ptr<QtMusicPlayer> m_player;
+    QObject m_players; // parent of the two Qt players
+    EffectPlayer *m_effects = nullptr;
     std::unique_ptr<MusicDevice> m_music;
-    std::unique_ptr<EffectPlayer> m_effects;
 };
