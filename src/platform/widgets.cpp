@@ -134,14 +134,29 @@ void ImageControl::setAppearance(int appearance)
 
 const QPixmap &ImageControl::shownPicture()
 {
+    // The alien's picture is shrunk once to the frame around it, and the
+    // painter's own smoothing copes with the few pixels of its wobble;
+    // buttons keep their size and get theirs exactly.
     const qreal ratio = devicePixelRatioF();
     const QSize devicePixels = (QSizeF(size()) * ratio).toSize();
-    if (m_shownKey != m_picture.cacheKey() || m_shown.size() != devicePixels) {
-        m_shown = fitPicture(m_picture, devicePixels);
-        m_shown.setDevicePixelRatio(ratio);
-        m_shownKey = m_picture.cacheKey();
+    if (m_kind == Kind::Button || !parentWidget())
+        return shrunkPicture(devicePixels);
+    return shrunkPicture(devicePixels.expandedTo((QSizeF(parentWidget()->size()) * ratio).toSize()));
+}
+
+const QPixmap &ImageControl::shrunkPicture(QSize largest)
+{
+    constexpr int kept = 4;
+    const QSize size = m_picture.size().boundedTo(largest);
+    const qint64 key = m_picture.cacheKey();
+    for (const auto &entry : std::as_const(m_shrunk)) {
+        if (entry.first == key && entry.second.size() == size)
+            return entry.second;
     }
-    return m_shown;
+    m_shrunk.prepend({key, fitPicture(m_picture, size)});
+    if (m_shrunk.size() > kept)
+        m_shrunk.removeLast();
+    return m_shrunk.first().second;
 }
 
 void ImageControl::paintEvent(QPaintEvent *)

@@ -74,15 +74,18 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The picture at the control's size in device pixels, made again only
-    // when the picture or the size changes.
+    // The picture to draw into the control's rectangle.
     const QPixmap &shownPicture();
+    // The picture shrunk to at most `largest` device pixels, kept for the
+    // pictures shown lately: the alien flips between two faces while its
+    // size changes on every tick, and shrinking the full picture each time
+    // cost more than the rest of the game together.
+    const QPixmap &shrunkPicture(QSize largest);
 
     Kind m_kind;
     QPixmap m_picture;
     int m_appearance = 0;
-    QPixmap m_shown;
-    qint64 m_shownKey = 0;
+    QList<QPair<qint64, QPixmap>> m_shrunk; // newest first
 };
 
 // The frame of the alien. Its children are placed in a 100 x 100 system of
