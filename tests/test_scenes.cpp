@@ -70,8 +70,6 @@ private Q_SLOTS:
         game->click(); // step 2: both dialogs
         QCOMPARE(game->dialogs.prompts, (QStringList{u8("おなまえを　おしえてね"), u8("もけもけは　なんて　よばれてるんだっけ？")}));
         QCOMPARE(game->dialogs.titles, (QStringList{u8("なまえ　おしえろ"), u8("なまえ　つけろ")}));
-        QCOMPARE(fom.Lbl->caption(), u8("ちょっとの　あいだ、　よろしくね、ももじろ"));
-        QCOMPARE(game->words(0).mid(0, 2), (QStringList{u8("ももじろ"), u8("もけもけ")}));
         game->click();
         QCOMPARE(game->shownPicture(), QStringLiteral("erai.bmp"));
         QVERIFY(!fom.Tim->isActive());
@@ -85,27 +83,51 @@ private Q_SLOTS:
         expectLocked(false, true);
         QVERIFY(fom.Tim->isActive() && fom.Tim2->isActive());
         QVERIFY(fom.Txt->hasFocus());
-        QVERIFY(!fom.Lbl->caption().isEmpty()); // the alien's first sentence
     }
 
-    void openingWithGivenNames()
+    void names_data()
     {
-        game->dialogs.answers = {u8("たけし"), u8("ぽち")};
-        game->click();
-        game->click();
-        game->click();
-        QCOMPARE(game->fom->Lbl->caption(), u8("ちょっとの　あいだ、　よろしくね、たけし"));
-        QCOMPARE(game->words(0), (QStringList{u8("たけし"), u8("ぽち")}));
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<QStringList>("names"); // the player's, the alien's
+        QTest::newRow("given") << QStringList{u8("たけし"), u8("ぽち")} << QStringList{u8("たけし"), u8("ぽち")};
+        QTest::newRow("only the alien's") << QStringList{QString(), u8("ぽち")}
+                                          << QStringList{u8("ももじろ"), u8("ぽち")};
+        QTest::newRow("what a save cannot hold") << QStringList{u8("𠮷野"), QStringLiteral("a\r\nb")}
+                                                 << QStringList{u8("ももじろ"), u8("もけもけ")};
+    }
+    void names()
+    {
+        QFETCH(QStringList, answers);
+        QFETCH(QStringList, names);
+        game->dialogs.answers = answers;
+        for (int step = 0; step <= 2; ++step) // the title, then the opening's first steps
+            game->click();
+        QCOMPARE(game->fom->Lbl->caption(), u8("ちょっとの　あいだ、　よろしくね、") + names[0]);
+        QCOMPARE(game->words(0).mid(0, 2), names);
         QCOMPARE(int(game->fom->WordCount[0]), 2);
     }
 
-    void namesASaveCannotHoldAreRefused()
+    // Every scene that returns to free play ends with the alien saying a
+    // sentence at once; all draws 0 give this one.
+    void freePlayResumesWithASentence_data()
     {
-        game->dialogs.answers = {u8("𠮷野"), QStringLiteral("a\r\nb")};
-        game->click();
-        game->click();
-        game->click();
-        QCOMPARE(game->words(0), (QStringList{u8("ももじろ"), u8("もけもけ")}));
+        QTest::addColumn<QString>("scene");
+        QTest::newRow("opening") << QStringLiteral("open");
+        QTest::newRow("report") << QStringLiteral("houkoku");
+        QTest::newRow("question") << QStringLiteral("situ");
+    }
+    void freePlayResumesWithASentence()
+    {
+        QFETCH(QString, scene);
+        Fom &fom = *game->fom;
+        game->playIntoFreePlay();
+        fom.StartScene(scene);
+        while (fom.SceneMode != QLatin1String("tyu"))
+            game->click();
+        QCOMPARE(fom.Lbl->caption(), u8("切ないももじろが大好きだったのです"));
+        QVERIFY(!fom.ShpCli->isVisibleTo(&fom));
+        game->click(); // a click in free play leaves the prompt hidden too
+        QVERIFY(!fom.ShpCli->isVisibleTo(&fom));
     }
 
     void sceneLockAndUnlock()
