@@ -6,6 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 
 packages=(
     cmake g++ make pkg-config
+    clang libclang-rt-14-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
     fonts-ipafont-mincho
     at-spi2-core

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets everything up, builds the game and runs every test. The tests start
 # what they need themselves: the window tests run offscreen, the smoke test
-# on its own virtual X server.
+# on its own virtual X server. Then the whole suite again under the
+# sanitizers, and a minute of fuzzing the save slot's reader.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-cd "${BUILD_DIR:-$root/build}"
-ctest --output-on-failure --timeout 300
+(cd "${BUILD_DIR:-$root/build}" && ctest --output-on-failure --timeout 300)
+"$root/scripts/sanitize.sh"

@@ -62,16 +62,6 @@ private Q_SLOTS:
         QVERIFY(game.dialogs.messages.isEmpty()); // no autosave by default
     }
 
-    void autosaveNeverClaimsAnUnwrittenSave()
-    {
-        TestGame game;
-        QVERIFY(game.start());
-        game.fom->menu2[2]->trigger();
-        QVERIFY(game.fom->menu2[2]->isChecked());
-        game.fom->close();
-        QVERIFY(!game.dialogs.messages.contains(u8("オートセーブ完了★")));
-    }
-
     void cp932RoundTrip()
     {
         const QString text = u8("もけもけ～ゆらぐも～表示");

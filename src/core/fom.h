@@ -14,6 +14,9 @@
 
 #include <array>
 
+class FileOps;
+struct SaveSlot;
+
 // The game window. It owns the whole game: its controls, its state and every
 // handler. The handlers keep the names of the game design (control,
 // underscore, event), so a behaviour is easy to find: start-up and layout in
@@ -34,6 +37,8 @@ public:
         QString appPath; // the program folder, ending in '/'
         // Where the save slot lives; empty means beside the program.
         QString savePath = QString();
+        // The file operations of the save slot; null means the real disk.
+        FileOps *files = nullptr;
     };
 
     explicit Fom(Services services, QWidget *parent = nullptr);
@@ -112,6 +117,8 @@ public:
     // Whether the latest save wrote every file; the autosave on close only
     // reports success when it did.
     bool LastSaveSucceeded = false;
+    SaveSlot CurrentSlot() const;
+    static QString VersionText();
 
     // ---- Game state ----
     QString AppPath;
@@ -214,6 +221,14 @@ private:
     void SetDay(qint16 day);
     void ApplyUnlockRule();
 
+    // The File menu's work (persistence/).
+    bool SaveGame();
+    void LoadGame();
+    void ApplySlot(const SaveSlot &slot);
+    void ApplyLoadedOptions(const std::array<bool, 5> &option);
+    void ShowHelp();
+    void ShowFileError();
+
     // Scene scripts (scenes/).
     void PlayStopScene();
     void PlayOpening();
@@ -232,6 +247,7 @@ private:
     RandomSource &m_random;
     Dialogs &m_dialogs;
     SoundBackend &m_sound;
+    FileOps &m_files;
     bool m_activated = false;
     bool m_unloaded = false;
     struct GridEntry

@@ -4,6 +4,7 @@
 
 #include "core/fom.h"
 #include "core/texts.h"
+#include "platform/fileops.h"
 #include "platform/pictures.h"
 #include "sound/kyoyokansu.h"
 
@@ -13,11 +14,20 @@
 
 using texts::u8;
 
+namespace {
+FileOps &diskFiles()
+{
+    static DiskFileOps disk;
+    return disk;
+}
+} // namespace
+
 Fom::Fom(Services services, QWidget *parent)
     : QMainWindow(parent)
     , m_random(services.random)
     , m_dialogs(services.dialogs)
     , m_sound(services.sound)
+    , m_files(services.files ? *services.files : diskFiles())
 {
     AppPath = services.appPath;
     SavePath = services.savePath;
@@ -140,7 +150,7 @@ void Fom::Form_Unload()
     m_unloaded = true;
     if (menu2[2]->isChecked()) {
         LastSaveSucceeded = false;
-        menu1_Click(0);
+        menu1_Click(0); // a failed save has shown its own message
         if (LastSaveSucceeded)
             m_dialogs.message(u8("オートセーブ完了★"));
     }

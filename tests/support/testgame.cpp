@@ -1,5 +1,7 @@
 #include "testgame.h"
 
+#include "platform/cp932.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QTest>
@@ -76,7 +78,7 @@ void PictureFolder::remove(const QString &fileName) const
 
 bool TestGame::start()
 {
-    fom = std::make_unique<Fom>(Fom::Services{random, dialogs, sound, folder.path()});
+    fom = std::make_unique<Fom>(Fom::Services{random, dialogs, sound, folder.path(), savePath, files});
     if (!fom->Form_Load())
         return false;
     fom->show();
@@ -114,4 +116,61 @@ std::unique_ptr<TestGame> TestGame::inFreePlay(const QStringList &names)
     game->dialogs.answers = names;
     game->playIntoFreePlay();
     return game;
+}
+
+bool FaultyFileOps::pass(const char *operation, const QString &path)
+{
+    ++m_count;
+    if (QLatin1String(operation) + QLatin1Char(' ') + path.section(QLatin1Char('/'), -1) == m_failOn)
+        return false;
+    if (m_failAt <= 0)
+        return true;
+    return m_mode == FailOne ? m_count != m_failAt : m_count < m_failAt;
+}
+
+std::optional<QByteArray> FaultyFileOps::read(const QString &path, qint64 limit)
+{
+    if (!pass("read", path))
+        return std::nullopt;
+    return m_disk.read(path, limit);
+}
+
+bool FaultyFileOps::write(const QString &path, const QByteArray &bytes)
+{
+    const bool failing = !pass("write", path);
+    if (failing && m_mode == FailOne) {
+        // A full disk: half of the file gets written, then the write fails.
+        m_disk.write(path, bytes.left(bytes.size() / 2));
+        return false;
+    }
+    return !failing && m_disk.write(path, bytes);
+}
+
+namespace {
+const QByteArray exampleStatus = "10,-5,0,3,150,1000,3,2,2,3,2,2,3,1,0,2,1,0,0,0,0,0,0,0,1,0,0,1,1,\"tyu\"\r\n";
+
+QByteArray sjis(const char *utf8)
+{
+    return *cp932::encode(QString::fromUtf8(utf8));
+}
+} // namespace
+
+SlotBytes exampleSlotFiles()
+{
+    return {sjis("ももじろ\r\nもけもけ\r\n\r\n"), sjis("大好き\r\n好き\r\n\r\n"),
+            sjis("切ない\r\n楽しい\r\n青い\r\n\r\n"), sjis("恋文\r\n"), "512\r\n", exampleStatus};
+}
+
+QByteArray exampleStatusWith(int field, const QByteArray &value)
+{
+    QList<QByteArray> fields = exampleStatus.chopped(2).split(',');
+    fields[field - 1] = value;
+    return fields.join(',') + "\r\n";
+}
+
+void writeSlotFiles(const QString &folder, const SlotBytes &files)
+{
+    DiskFileOps disk;
+    for (int i = 0; i < slotfiles::count; ++i)
+        disk.write(folder + QLatin1Char('/') + QLatin1String(slotfiles::names[i]), files[i]);
 }

@@ -2,6 +2,8 @@
 
 #include "core/fom.h"
 #include "core/texts.h"
+#include "persistence/saveslot.h"
+#include "platform/fileops.h"
 #include "platform/multimedia.h"
 #include "platform/services.h"
 
@@ -64,6 +66,14 @@ private:
     QTemporaryDir m_dir;
 };
 
+// A valid slot: the status line a save of an early game writes, with word
+// files that match its counters (2, 2 and 3 words) and one item in the box.
+SlotBytes exampleSlotFiles();
+// That status line with one field (counted from 1) replaced.
+QByteArray exampleStatusWith(int field, const QByteArray &value);
+// Writes the six files into `folder`.
+void writeSlotFiles(const QString &folder, const SlotBytes &files);
+
 // A game window on the scripted services, ready to play.
 struct TestGame
 {
@@ -71,6 +81,8 @@ struct TestGame
     ScriptedDialogs dialogs;
     RecordingSound sound;
     PictureFolder folder;
+    FileOps *files = nullptr; // the real disk unless a test sets it
+    QString savePath;         // beside the pictures unless a test sets it
     std::unique_ptr<Fom> fom;
 
     // Loads and shows the window: the title scene is then on screen.
@@ -86,4 +98,39 @@ struct TestGame
     // A new game already in free play, its names given by `names` (none:
     // both dialogs cancelled); null when start-up failed.
     static std::unique_ptr<TestGame> inFreePlay(const QStringList &names = {});
+};
+
+// The real disk, with operations made to fail: the n-th (counting from 1),
+// or the one named like "write str.dat.new", fails once, as a full disk or a
+// vanished folder would; or, as a killed process, every operation from the
+// n-th on does nothing at all.
+class FaultyFileOps final : public FileOps
+{
+public:
+    enum Mode { FailOne, StopFromThere };
+    void failAt(int n, Mode mode = FailOne) { m_failAt = n; m_mode = mode; m_count = 0; }
+    void failOn(const QString &operation) { m_failOn = operation; }
+    int operations() const { return m_count; }
+
+    bool exists(const QString &path) override { return m_disk.exists(path); }
+    std::optional<QByteArray> read(const QString &path, qint64 limit) override;
+    bool write(const QString &path, const QByteArray &bytes) override;
+    // A flush only matters if the machine loses power, which no test
+    // simulates: it is counted and can fail, but skips the disk's slow sync.
+    bool sync(const QString &path) override { return pass("sync", path) && m_disk.exists(path); }
+    bool syncFolder(const QString &folder) override { return pass("syncFolder", folder); }
+    bool rename(const QString &from, const QString &to) override
+    {
+        return pass("rename", from) && m_disk.rename(from, to);
+    }
+    bool remove(const QString &path) override { return pass("remove", path) && m_disk.remove(path); }
+    bool makeFolder(const QString &folder) override { return pass("makeFolder", folder) && m_disk.makeFolder(folder); }
+
+private:
+    bool pass(const char *operation, const QString &path);
+    DiskFileOps m_disk;
+    int m_failAt = 0;
+    int m_count = 0;
+    QString m_failOn;
+    Mode m_mode = FailOne;
 };

@@ -1,0 +1,115 @@
+// Times Save and Load of a full slot (5001 rows in each word list, ten items
+// in the box) through the window, against writing and reading the same bytes
+// raw. Prints the times and their ratios.
+
+#include "../tests/support/testgame.h"
+#include "persistence/saveslot.h"
+#include "persistence/slotstore.h"
+#include "platform/listbox.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+template<typename Work>
+double microsPerRun(int repeats, Work work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < repeats; ++i)
+        work();
+    return timer.nsecsElapsed() / 1000.0 / repeats;
+}
+
+QString fileIn(const QString &folder, int i, const char *suffix = "")
+{
+    return folder + QLatin1String(slotfiles::names[i]) + QLatin1String(suffix);
+}
+
+// The same bytes as a save, written once each and flushed to the disk: the
+// least any save that survives a crash must do.
+void writeRaw(const QString &folder, const SlotBytes &bytes)
+{
+    for (int i = 0; i < slotfiles::count; ++i) {
+        const int fd = ::open(QFile::encodeName(fileIn(folder, i, ".raw")).constData(),
+                              O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+        if (fd < 0 || ::write(fd, bytes[i].constData(), bytes[i].size()) != bytes[i].size() || ::fsync(fd) != 0)
+            std::abort();
+        ::close(fd);
+    }
+}
+
+qint64 readRaw(const QString &folder)
+{
+    qint64 total = 0;
+    for (int i = 0; i < slotfiles::count; ++i) {
+        QFile file(fileIn(folder, i, ".raw"));
+        if (!file.open(QIODevice::ReadOnly))
+            std::abort();
+        total += file.readAll().size();
+    }
+    return total;
+}
+
+void fillTheGame(Fom &fom)
+{
+    for (int k = 0; k < 3; ++k) {
+        for (int i = 2; i < 5000; ++i)
+            listbox::insert(fom.Lst[k], i, QStringLiteral("ことば%1の%2").arg(i).arg(k));
+        fom.WordCount[k] = 5000;
+        fom.WordSlot[k] = 4999;
+    }
+    for (int i = fom.LstItem->count(); i < 10; ++i) {
+        listbox::insert(fom.LstItem, i, fom.ItemName[i % 8]);
+        listbox::insert(fom.LstItemMoney, i, QString::number(200 + i));
+    }
+    fom.BoxCount = 10;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    TestGame game;
+    game.start();
+    game.playIntoFreePlay();
+    Fom &fom = *game.fom;
+    fillTheGame(fom);
+    const QString folder = game.folder.path();
+    const SlotBytes bytes = *encodeSlot(fom.CurrentSlot());
+    qint64 size = 0;
+    for (const QByteArray &file : bytes)
+        size += file.size();
+
+    constexpr int repeats = 20;
+    const double save = microsPerRun(repeats, [&] { fom.menu1_Click(0); });
+    const double rawWrite = microsPerRun(repeats, [&] { writeRaw(folder, bytes); });
+    const double load = microsPerRun(repeats, [&] { fom.menu1_Click(1); });
+    const double rawRead = microsPerRun(repeats, [&] { readRaw(folder); });
+    DiskFileOps disk;
+    const double readAndCheck = microsPerRun(repeats, [&] {
+        if (!decodeSlot(*SlotStore(disk, folder).load()).slot)
+            std::abort();
+    });
+    const double encode = microsPerRun(repeats, [&] { encodeSlot(fom.CurrentSlot()); });
+    if (!game.dialogs.messages.isEmpty() || fom.WordCount[2] != 5000)
+        std::abort();
+
+    std::printf("full slot: %lld bytes in six files\n", static_cast<long long>(size));
+    std::printf("%-44s %10.1f ms\n", "Save (window to disk)", save / 1000);
+    std::printf("%-44s %10.1f ms\n", "raw write of the same bytes, flushed", rawWrite / 1000);
+    std::printf("%-44s %10.2f x\n", "Save / raw write", save / rawWrite);
+    std::printf("%-44s %10.1f ms\n", "Load (disk to window)", load / 1000);
+    std::printf("%-44s %10.1f ms\n", "raw read of the same bytes", rawRead / 1000);
+    std::printf("%-44s %10.2f x\n", "Load / raw read", load / rawRead);
+    std::printf("%-44s %10.1f ms\n", "  of which reading and checking the files", readAndCheck / 1000);
+    std::printf("%-44s %10.1f ms\n", "  (Save's turning the game into bytes)", encode / 1000);
+    return 0;
+}

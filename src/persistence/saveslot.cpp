@@ -1,0 +1,207 @@
+// The six files of the save slot: plain cp932 lines for the words and the
+// box, one comma-separated status line for everything else.
+
+#include "persistence/saveslot.h"
+
+#include "persistence/slotlimits.h"
+#include "platform/cp932.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+
+std::optional<QByteArray> encodeLines(const QStringList &lines)
+{
+    QString text;
+    for (const QString &line : lines)
+        text += line + crlf;
+    return cp932::encode(text);
+}
+
+// Splits a file into its lines. A last line without its CR LF still counts;
+// a lone CR or LF inside a line does not belong in any file of the slot.
+std::optional<QStringList> decodeLines(const QByteArray &bytes, QString &error)
+{
+    const auto text = cp932::decode(bytes);
+    if (!text) {
+        error = QStringLiteral("not cp932 text");
+        return std::nullopt;
+    }
+    if (text->isEmpty())
+        return QStringList();
+    QStringList lines = text->split(crlf);
+    if (text->endsWith(crlf))
+        lines.removeLast();
+    for (const QString &line : lines) {
+        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) {
+            error = QStringLiteral("a line break other than CR LF");
+            return std::nullopt;
+        }
+    }
+    return lines;
+}
+
+QString statusLine(const SaveSlot &slot)
+{
+    QList<qint64> numbers;
+    for (qint16 mood : slot.mood)
+        numbers << mood;
+    numbers << slot.pay << slot.money << slot.day;
+    for (qint16 count : slot.wordCount)
+        numbers << count;
+    for (qint16 position : slot.wordSlot)
+        numbers << position;
+    numbers << slot.boxCount << slot.moveKind << slot.face << slot.wordKind;
+    for (bool seen : slot.endingSeen)
+        numbers << (seen ? 1 : 0);
+    for (bool checked : slot.option)
+        numbers << (checked ? 1 : 0);
+    QStringList fields;
+    for (qint64 number : numbers)
+        fields << QString::number(number);
+    fields << QLatin1Char('"') + slot.sceneMode + QLatin1Char('"');
+    return fields.join(QLatin1Char(','));
+}
+
+// A whole number as the game writes it: an optional minus sign and digits,
+// without leading zeros, spaces or a plus sign.
+std::optional<qint64> parseWholeNumber(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^(0|-?[1-9][0-9]{0,17})$"));
+    if (!form.match(text).hasMatch())
+        return std::nullopt;
+    return text.toLongLong();
+}
+
+struct StatusFields
+{
+    std::array<qint64, slotlimits::fieldCount - 1> number{};
+    QString sceneMode;
+};
+
+std::optional<StatusFields> parseStatus(const QStringList &lines, QString &error)
+{
+    if (lines.size() != 1) {
+        error = QStringLiteral("str.dat: expected one line, found %1").arg(lines.size());
+        return std::nullopt;
+    }
+    const QStringList fields = lines.first().split(QLatin1Char(','));
+    if (fields.size() != slotlimits::fieldCount) {
+        error = QStringLiteral("str.dat: expected %1 fields, found %2").arg(slotlimits::fieldCount).arg(fields.size());
+        return std::nullopt;
+    }
+    StatusFields status;
+    for (int i = 0; i < slotlimits::fieldCount - 1; ++i) {
+        const slotlimits::Field &limit = slotlimits::numericFields[i];
+        const auto value = parseWholeNumber(fields[i]);
+        if (!value || *value < limit.min || *value > limit.max) {
+            error = QStringLiteral("str.dat: %1 is \"%2\", not a whole number %3..%4")
+                        .arg(QLatin1String(limit.name), fields[i].left(20))
+                        .arg(limit.min)
+                        .arg(limit.max);
+            return std::nullopt;
+        }
+        status.number[i] = *value;
+    }
+    const QString &mode = fields.last();
+    if (mode.size() < 2 || !mode.startsWith(QLatin1Char('"')) || !mode.endsWith(QLatin1Char('"'))
+        || mode.mid(1, mode.size() - 2).contains(QLatin1Char('"'))) {
+        error = QStringLiteral("str.dat: the scene mode is not a quoted text");
+        return std::nullopt;
+    }
+    status.sceneMode = mode.mid(1, mode.size() - 2);
+    return status;
+}
+
+void fillFromStatus(SaveSlot &slot, const StatusFields &status)
+{
+    int i = 0;
+    auto next = [&] { return status.number[i++]; };
+    for (qint16 &mood : slot.mood)
+        mood = static_cast<qint16>(next());
+    slot.pay = static_cast<qint16>(next());
+    slot.money = static_cast<qint32>(next());
+    slot.day = static_cast<qint16>(next());
+    for (qint16 &count : slot.wordCount)
+        count = static_cast<qint16>(next());
+    for (qint16 &position : slot.wordSlot)
+        position = static_cast<qint16>(next());
+    slot.boxCount = static_cast<qint16>(next());
+    slot.moveKind = static_cast<qint16>(next());
+    slot.face = static_cast<qint16>(next());
+    slot.wordKind = static_cast<qint16>(next());
+    for (bool &seen : slot.endingSeen)
+        seen = next() == 1;
+    for (bool &checked : slot.option)
+        checked = next() == 1;
+    slot.sceneMode = status.sceneMode;
+}
+
+// What the fields say must agree with the lists they describe.
+QString checkAgreement(const SaveSlot &slot)
+{
+    if (!std::ranges::count(slotlimits::faces, slot.face))
+        return QStringLiteral("str.dat: Face %1 is not 0, 2, 4, 6 or 8").arg(slot.face);
+    for (int k = 0; k < 3; ++k) {
+        const auto lines = slot.words[k].size();
+        if (slot.wordCount[k] + 1 > lines || lines > slotlimits::wordCountMax + 1)
+            return QStringLiteral("kotoba%1.dat: %2 lines for a word count of %3").arg(k).arg(lines).arg(slot.wordCount[k]);
+    }
+    if (slot.items.size() > slotlimits::boxSize)
+        return QStringLiteral("lst.dat: %1 items, more than the box holds").arg(slot.items.size());
+    if (slot.items.size() != slot.prices.size())
+        return QStringLiteral("lst.dat and lstmoney.dat differ in length");
+    if (slot.boxCount > slot.items.size())
+        return QStringLiteral("str.dat: BoxCount %1 beyond the %2 items").arg(slot.boxCount).arg(slot.items.size());
+    for (const QString &price : slot.prices) {
+        const auto value = parseWholeNumber(price);
+        if (!value || *value < 0 || *value > slotlimits::priceMax)
+            return QStringLiteral("lstmoney.dat: the price \"%1\" is not a whole number 0..%2").arg(price.left(20)).arg(slotlimits::priceMax);
+    }
+    return QString();
+}
+
+} // namespace
+
+std::optional<SlotBytes> encodeSlot(const SaveSlot &slot)
+{
+    SlotBytes files;
+    const QStringList sources[] = {slot.words[0], slot.words[1], slot.words[2], slot.items, slot.prices,
+                                   QStringList{statusLine(slot)}};
+    for (int i = 0; i < slotfiles::count; ++i) {
+        const auto bytes = encodeLines(sources[i]);
+        if (!bytes)
+            return std::nullopt;
+        files[i] = *bytes;
+    }
+    return files;
+}
+
+DecodedSlot decodeSlot(const SlotBytes &files)
+{
+    std::array<QStringList, slotfiles::count> lines;
+    for (int i = 0; i < slotfiles::count; ++i) {
+        QString error;
+        auto fileLines = decodeLines(files[i], error);
+        if (!fileLines)
+            return {std::nullopt, QLatin1String(slotfiles::names[i]) + QStringLiteral(": ") + error};
+        lines[i] = std::move(*fileLines);
+    }
+    QString error;
+    const auto status = parseStatus(lines[slotfiles::Str], error);
+    if (!status)
+        return {std::nullopt, error};
+
+    SaveSlot slot;
+    for (int k = 0; k < 3; ++k)
+        slot.words[k] = lines[slotfiles::Kotoba0 + k];
+    slot.items = lines[slotfiles::Items];
+    slot.prices = lines[slotfiles::Prices];
+    fillFromStatus(slot, *status);
+    error = checkAgreement(slot);
+    if (!error.isEmpty())
+        return {std::nullopt, error};
+    return {slot, QString()};
+}

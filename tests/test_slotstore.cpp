@@ -1,0 +1,158 @@
+// A save replaces the whole slot or nothing, whatever fails and wherever the
+// program is killed.
+
+#include "persistence/slotstore.h"
+#include "testgame.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+SlotBytes slotNamed(const QByteArray &tag)
+{
+    SlotBytes bytes;
+    for (int i = 0; i < slotfiles::count; ++i)
+        bytes[i] = tag + "-" + QByteArray::number(i) + "\r\n";
+    return bytes;
+}
+
+const SlotBytes oldSlot = slotNamed("old");
+const SlotBytes newSlot = slotNamed("new");
+
+// What the slot reads as with nothing failing; "mix" for anything else.
+QString slotOnDisk(const QString &folder)
+{
+    DiskFileOps disk;
+    const auto bytes = SlotStore(disk, folder).load();
+    if (!bytes)
+        return QStringLiteral("none");
+    if (*bytes == oldSlot)
+        return QStringLiteral("old");
+    if (*bytes == newSlot)
+        return QStringLiteral("new");
+    return QStringLiteral("mix");
+}
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+QStringList slotFileNames()
+{
+    QStringList names;
+    for (const char *name : slotfiles::names)
+        names << QLatin1String(name);
+    names.sort();
+    return names;
+}
+
+// Operations a clean save of the new slot over the old takes.
+int operationsOfOneSave()
+{
+    QTemporaryDir dir;
+    FaultyFileOps files;
+    SlotStore store(files, dir.path());
+    store.save(oldSlot);
+    files.failAt(0);
+    store.save(newSlot);
+    return files.operations();
+}
+
+} // namespace
+
+class TestSlotStore : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void saveThenLoad()
+    {
+        QTemporaryDir dir;
+        DiskFileOps disk;
+        SlotStore store(disk, dir.path() + QStringLiteral("/a/b"));
+        QVERIFY(store.save(oldSlot)); // the folder is made when first needed
+        QVERIFY(store.save(newSlot));
+        QCOMPARE(slotOnDisk(dir.path() + QStringLiteral("/a/b")), QStringLiteral("new"));
+        QCOMPARE(filesIn(dir.path() + QStringLiteral("/a/b")), slotFileNames());
+    }
+
+    void everyFailingOperationKeepsOneWholeSave_data()
+    {
+        QTest::addColumn<int>("failAt");
+        QTest::addColumn<bool>("killed");
+        const int operations = operationsOfOneSave();
+        QVERIFY(operations >= 20);
+        for (int n = 1; n <= operations; ++n) {
+            QTest::addRow("operation %d fails", n) << n << false;
+            QTest::addRow("killed before operation %d", n) << n << true;
+        }
+    }
+    void everyFailingOperationKeepsOneWholeSave()
+    {
+        QFETCH(int, failAt);
+        QFETCH(bool, killed);
+        QTemporaryDir dir;
+        FaultyFileOps files;
+        SlotStore store(files, dir.path());
+        QVERIFY(store.save(oldSlot));
+        files.failAt(failAt, killed ? FaultyFileOps::StopFromThere : FaultyFileOps::FailOne);
+        const bool saved = store.save(newSlot);
+        if (!killed) {
+            // A save that reports failure left the old one; one that reports
+            // success really is on disk.
+            QCOMPARE(slotOnDisk(dir.path()), saved ? QStringLiteral("new") : QStringLiteral("old"));
+        } else {
+            // Killed: whatever the save got done, one whole save is there.
+            const QString found = slotOnDisk(dir.path());
+            QVERIFY2(found == QLatin1String("new") || (found == QLatin1String("old") && !saved), qPrintable(found));
+        }
+        QCOMPARE(filesIn(dir.path()), slotFileNames()); // the load cleared every leftover
+    }
+
+    void failedFirstSaveLeavesNoSlot()
+    {
+        QTemporaryDir dir;
+        FaultyFileOps files;
+        files.failOn(QStringLiteral("write kotoba1.dat.new"));
+        QVERIFY(!SlotStore(files, dir.path()).save(newSlot));
+        QCOMPARE(slotOnDisk(dir.path()), QStringLiteral("none"));
+        QCOMPARE(filesIn(dir.path()), QStringList());
+    }
+
+    void folderThatCannotBeMade()
+    {
+        QTemporaryDir dir;
+        QFile blocker(dir.path() + QStringLiteral("/file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        DiskFileOps disk;
+        QVERIFY(!SlotStore(disk, blocker.fileName() + QStringLiteral("/slot")).save(newSlot));
+    }
+
+    void missingFileIsNoSlot()
+    {
+        QTemporaryDir dir;
+        DiskFileOps disk;
+        SlotStore store(disk, dir.path());
+        QVERIFY(store.save(oldSlot));
+        QVERIFY(QFile::remove(dir.path() + QStringLiteral("/lstmoney.dat")));
+        QVERIFY(!store.load());
+    }
+
+    void oversizedFileIsNotRead()
+    {
+        QTemporaryDir dir;
+        DiskFileOps disk;
+        SlotStore store(disk, dir.path());
+        QVERIFY(store.save(oldSlot));
+        QFile big(dir.path() + QStringLiteral("/kotoba1.dat"));
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize(SlotStore::fileSizeLimit + 1));
+        big.close();
+        QVERIFY(!store.load());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSlotStore)
+#include "test_slotstore.moc"
