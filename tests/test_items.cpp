@@ -79,6 +79,7 @@ private Q_SLOTS:
         fom.Money = 5000;
         fom.ComItem_Click();
         QCOMPARE(fom.LstItem->count(), 9);
+        QCOMPARE(prices().at(7), QStringLiteral("208")); // the price goes with its item
         QCOMPARE(int(fom.BoxCount), 2);
         QCOMPARE(fom.Money, 5000 - 207);
         QCOMPARE(fom.LblMoney->caption(), QString::number(5000 - 207));

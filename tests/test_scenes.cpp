@@ -151,10 +151,17 @@ private Q_SLOTS:
     void clicksOnTheAlienAndTheMessageArea()
     {
         Fom &fom = *game->fom;
-        // During a scene the alien ignores clicks.
+        // During a scene the alien ignores clicks, and so does the frame that
+        // the wobbling picture leaves bare.
         QTest::mouseClick(fom.Img, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        fom.MoveImg(20, 0, 60, 100);
+        QTest::mouseClick(fom.Pic, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
         QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
         game->playIntoFreePlay();
+        fom.MoveImg(20, 0, 60, 100);
+        QTest::mouseClick(fom.Pic, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QCOMPARE(fom.SceneMode, QStringLiteral("situ"));
+        fom.EndScene();
 
         QTest::mousePress(fom.Img, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
         QVERIFY(fom.Shp->isVisibleTo(&fom));
@@ -209,10 +216,12 @@ private Q_SLOTS:
         fom.ADD_Click();
         fom.Money = 5;
         fom.Day = 40;
+        fom.BoxCount = 7;
         fom.StartScene(QStringLiteral("stop"));
         QCOMPARE(fom.Money, 1000);
         QCOMPARE(int(fom.Day), 0);
         QCOMPARE(fom.LstItem->count(), 0);
+        QCOMPARE(int(fom.BoxCount), 0); // the next gift fills the box from the top
         QVERIFY(game->words(1).contains(QStringLiteral("word")));
     }
 };

@@ -5,8 +5,10 @@ which of them the headless tests catch.
 Each fault in tools/faults.txt names a file, an exact original text and its
 replacement. The script copies the tree into a scratch folder (the work tree
 is never written to), builds the QtTest programs there once, then for every
-fault: puts the fault in, rebuilds incrementally, runs every test program,
-takes the fault out again. It prints one line per fault and the score.
+fault: puts the fault in, rebuilds incrementally, runs the test programs
+until one fails (the one that caught the last fault of the same area first),
+takes the fault out again. It prints one line per fault (the first test
+program that failed, and its first failing function) and the score.
 
     tools/seed_faults.py                 # every fault
     tools/seed_faults.py -k items        # only faults whose title contains "items"
@@ -119,8 +121,7 @@ def build(build_dir, programs, env, jobs):
 
 
 def run_tests(build_dir, programs):
-    """Names of the programs that fail, each with its first failing function."""
-    failed = []
+    """The first program that fails, with its first failing function; None when all pass."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     for program in programs:
         with tempfile.TemporaryDirectory() as home:
@@ -128,12 +129,27 @@ def run_tests(build_dir, programs):
                 result = subprocess.run([str(build_dir / "tests" / program)], env=dict(env, HOME=home),
                                         capture_output=True, text=True, timeout=TEST_TIMEOUT, cwd=home)
             except subprocess.TimeoutExpired:
-                failed.append(f"{program} (hangs)")
-                continue
+                return f"{program} (hangs)"
         if result.returncode != 0:
             match = re.search(r"^FAIL!\s+:\s+\w+::(\w+)", result.stdout, re.MULTILINE)
-            failed.append(f"{program}::{match.group(1)}" if match else f"{program} (exit {result.returncode})")
-    return failed
+            return f"{program}::{match.group(1)}" if match else f"{program} (exit {result.returncode})"
+    return None
+
+
+def catch(build_dir, programs, first, env, jobs):
+    """Builds and runs the likeliest catcher alone first, the rest only if it
+    passes. Returns whether the tree built and what failed."""
+    if first:
+        ok, _ = build(build_dir, [first], env, jobs)
+        if not ok:
+            return False, None
+        failure = run_tests(build_dir, [first])
+        if failure:
+            return True, failure
+    ok, _ = build(build_dir, programs, env, jobs)
+    if not ok:
+        return False, None
+    return True, run_tests(build_dir, [p for p in programs if p != first])
 
 
 def main():
@@ -172,9 +188,10 @@ def main():
         sys.exit("the unchanged tree does not build:\n" + log[-3000:])
     failing = run_tests(build_dir, programs)
     if failing:
-        sys.exit("the unchanged tree fails its tests: " + ", ".join(failing))
+        sys.exit("the unchanged tree fails its tests: " + failing)
 
     caught = missed = skipped = 0
+    catcher = {}  # the program that caught the last fault of each area runs first
     width = len(str(len(faults)))
     for number, fault in enumerate(faults, 1):
         path = src / fault.file
@@ -186,18 +203,19 @@ def main():
             reason = "not found" if count == 0 else f"found {count} times"
             print(f"{label}: does not apply ({reason}, faults.txt line {fault.line})", flush=True)
             continue
+        area = fault.title.split(":")[0]
         try:
             path.write_text(text.replace(fault.original, fault.replacement), encoding="utf-8")
-            ok, log = build(build_dir, programs, env, options.jobs)
-            failed = run_tests(build_dir, programs) if ok else []
+            ok, failure = catch(build_dir, programs, catcher.get(area), env, options.jobs)
         finally:
             path.write_text(text, encoding="utf-8")
         if not ok:
             skipped += 1
             print(f"{label}: does not build (faults.txt line {fault.line})", flush=True)
-        elif failed:
+        elif failure:
             caught += 1
-            print(f"{label}: caught by {', '.join(failed)}", flush=True)
+            catcher[area] = re.split(r"[: ]", failure)[0]
+            print(f"{label}: caught by {failure}", flush=True)
         else:
             missed += 1
             print(f"{label}: MISSED", flush=True)
