@@ -8,6 +8,7 @@ packages=(
     cmake g++ make pkg-config
     clang libclang-rt-14-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
+    qt6-translations-l10n
     fonts-ipafont-mincho
     at-spi2-core
     xvfb xauth xdotool imagemagick

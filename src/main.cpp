@@ -3,12 +3,14 @@
 #include "platform/multimedia.h"
 #include "platform/programfolder.h"
 #include "platform/random.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installQtJapanese(); // without it the dialogs keep Qt's English buttons
     ClockSeededRandom random;
     WidgetDialogs dialogs;
     SilentSoundBackend sound;

@@ -83,10 +83,11 @@ void Fom::ADD_MouseUp()
     ADD->setAppearance(0);
 }
 
-void Fom::Txt_KeyDown(int keyCode, int shift)
+bool Fom::Txt_KeyDown(int keyCode, int shift)
 {
     constexpr int enter = 13, left = 37, up = 38, right = 39, down = 40, keyY = 89, keyN = 78;
     const bool freePlay = SceneMode == QLatin1String("tyu");
+    bool consumed = false;
     if (shift == 1) {
         // Shift with an arrow picks the word class.
         const int kind = keyCode == left ? 0 : keyCode == up ? 1 : keyCode == right ? 2 : -1;
@@ -95,13 +96,15 @@ void Fom::Txt_KeyDown(int keyCode, int shift)
             Txt->setText(QString());
         }
     } else if ((keyCode == keyY || keyCode == left) && !freePlay) {
+        // An answer is only an answer: the letter must not stay behind in
+        // the entry to be taught later, and the entry keeps what it held.
         Lbl_MouseDown(1, 0, 0, 0);
         Lbl_MouseUp(0, 0, 0, 0);
-        Txt->setText(QString());
+        consumed = true;
     } else if ((keyCode == keyN || keyCode == right) && !freePlay) {
         Lbl_MouseDown(2, 0, 0, 0);
         Lbl_MouseUp(0, 0, 0, 0);
-        Txt->setText(QString());
+        consumed = true;
     } else if (keyCode == enter || keyCode == down) {
         if (freePlay)
             ADD_Click();
@@ -111,6 +114,7 @@ void Fom::Txt_KeyDown(int keyCode, int shift)
         PlaySe(5);
     }
     SetFocusToTxt();
+    return consumed;
 }
 
 void Fom::ComLstQra_MouseDown(int index)

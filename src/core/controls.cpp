@@ -5,8 +5,11 @@
 #include "core/texts.h"
 #include "platform/cp932.h"
 #include "platform/listbox.h"
+#include "platform/listrows.h"
+#include "platform/onblackstyle.h"
 
 #include <QMenuBar>
+#include <QScrollBar>
 
 using texts::u8;
 
@@ -36,7 +39,9 @@ QListWidget *makeList(QWidget *parent, int foreColor, const QString &name)
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    listrows::useFixedRows(list);
     paintOnBlack(list, foreColor, QPalette::Text, QPalette::Base);
+    list->verticalScrollBar()->setStyle(OnBlackStyle::instance());
     return list;
 }
 
@@ -121,11 +126,13 @@ void Fom::CreateControls()
         Opt[i]->setObjectName(QStringLiteral("Opt%1").arg(i));
         Opt[i]->setToolTip(u8(optTips[i]));
         paintOnBlack(Opt[i], optColors[i], QPalette::WindowText, QPalette::Window);
+        Opt[i]->setStyle(OnBlackStyle::instance());
     }
     Chk = new QCheckBox(u8("上書き"), m_client);
     Chk->setObjectName(QStringLiteral("Chk"));
     Chk->setToolTip(u8("言葉を上書きして覚えさせます"));
     paintOnBlack(Chk, white, QPalette::WindowText, QPalette::Window);
+    Chk->setStyle(OnBlackStyle::instance());
 
     ADD = new ImageControl(ImageControl::Kind::Button, m_client);
     ADD->setObjectName(QStringLiteral("ADD"));
@@ -143,7 +150,13 @@ void Fom::CreateControls()
         ComLstQra[i]->setVisible(false); // shown once its picture is loaded
     }
 
-    // Only the entry, the options, the lists and the check box take the keyboard.
+    // Only the entry, the options, the lists and the check box take the
+    // keyboard, and the last four only by Tab: a click on them leaves typing
+    // in the entry, whose keys are the game's keyboard.
+    const std::array<QWidget *, 9> tabOnly{Opt[0], Opt[1], Opt[2], Chk,
+                                           Lst[0], Lst[1], Lst[2], LstItem, LstItemMoney};
+    for (QWidget *control : tabOnly)
+        control->setFocusPolicy(Qt::TabFocus);
     setTabOrder(Txt, Opt[0]);
     setTabOrder(Opt[0], Opt[1]);
     setTabOrder(Opt[1], Opt[2]);
@@ -277,10 +290,19 @@ void Fom::ConnectHandlers()
         auto *relay = new MouseRelay(ComLstQra[i]);
         connect(relay, &MouseRelay::mouseDown, this, [this, i] { ComLstQra_MouseDown(i); });
         connect(relay, &MouseRelay::mouseUp, this, [this, i] { ComLstQra_MouseUp(i); });
-        connect(Opt[i], &QRadioButton::clicked, this, [this, i] { Opt_Click(i); });
+        connect(Opt[i], &QRadioButton::clicked, this, [this, i] {
+            Opt_Click(i);
+            SetFocusToTxt();
+        });
         connectListClick(Lst[i], [this, i] { Lst_Click(i); });
     }
     connectListClick(LstItem, [this] { LstItem_Click(); });
     connectListClick(LstItemMoney, [this] { LstItemMoney_Click(); });
-    connect(Txt, &KeyLineEdit::keyDown, this, &Fom::Txt_KeyDown);
+    // A price always stands beside its item.
+    listrows::scrollTogether(LstItem, LstItemMoney);
+    // A control reached by Tab gives the keyboard back once it is clicked.
+    connect(Chk, &QCheckBox::clicked, this, &Fom::SetFocusToTxt);
+    for (QListWidget *list : {Lst[0], Lst[1], Lst[2], LstItem, LstItemMoney})
+        connect(list, &QListWidget::itemClicked, this, &Fom::SetFocusToTxt);
+    Txt->setKeyHandler([this](int keyCode, int shift) { return Txt_KeyDown(keyCode, shift); });
 }

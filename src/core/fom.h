@@ -83,7 +83,8 @@ public:
     void ADD_Click();
     void ADD_MouseDown();
     void ADD_MouseUp();
-    void Txt_KeyDown(int keyCode, int shift);
+    // True when the key was an answer during a scene: it never reaches the entry.
+    bool Txt_KeyDown(int keyCode, int shift);
     void ComLstQra_MouseDown(int index);
     void ComLstQra_MouseUp(int index);
 
@@ -106,6 +107,9 @@ public:
     void TimDay_Timer();
     void TimQst_Timer();
     void menuEnding_Click(int index);
+    // From the opening until the farewell's ending is told; the title, a
+    // replay and the preview already end in a new game.
+    bool GameInProgress() const;
 
     // ---- Sound and options (sound/) ----
     void PlaySe(int number);
@@ -220,6 +224,7 @@ private:
     void SetMoney(qint32 money);
     void SetDay(qint16 day);
     void ApplyUnlockRule();
+    bool ConfirmReplay();
 
     // The File menu's work (persistence/).
     bool SaveGame();

@@ -3,6 +3,7 @@
 
 #include "core/fom.h"
 #include "core/grid.h"
+#include "platform/listrows.h"
 
 #include <QApplication>
 #include <QMenuBar>
@@ -78,6 +79,10 @@ void Fom::LayOut(int screenHeightPixels, double dotsPerInch)
         font.setPointSize(BaseFontSize + entry.fontDelta);
         entry.control->setFont(font);
     }
+
+    // Like classic list boxes, the lists show no half row above the buttons.
+    for (QListWidget *list : {Lst[0], Lst[1], Lst[2], LstItem, LstItemMoney})
+        listrows::showWholeRows(list);
 
     // Inside the picture box: its own 100 x 100 system.
     QFont hintFont(gameFontFamily);

@@ -32,3 +32,14 @@ QString WidgetDialogs::input(const QString &prompt, const QString &title)
         return QString();
     return dialog.textValue();
 }
+
+bool WidgetDialogs::ask(const QString &question)
+{
+    QMessageBox box(QMessageBox::Question, texts::gameTitle(), question, QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    box.setTextFormat(Qt::PlainText);
+    // A stray Enter must not end a game.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}

@@ -13,6 +13,7 @@ public:
     void setParent(QWidget *parent) { m_parent = parent; }
     void message(const QString &text) override;
     QString input(const QString &prompt, const QString &title) override;
+    bool ask(const QString &question) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -22,6 +22,10 @@ public:
     virtual void message(const QString &text) = 0;
     // A text prompt; returns the empty string when the player cancels.
     virtual QString input(const QString &prompt, const QString &title) = 0;
+    // A yes/no question captioned with the game's title; true for yes. Only
+    // a choice that throws away the game in progress asks one: every other
+    // box keeps its single OK button.
+    virtual bool ask(const QString &question) = 0;
 };
 
 // Int(r x n): a uniform whole number 0 .. n-1.

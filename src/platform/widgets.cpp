@@ -229,7 +229,10 @@ void KeyLineEdit::setForeColor(int rgb)
 void KeyLineEdit::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    Q_EMIT keyDown(virtualKeyCode(event->key()), shiftCode(modifiers));
+    if (m_keyHandler && m_keyHandler(virtualKeyCode(event->key()), shiftCode(modifiers))) {
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 

@@ -7,6 +7,8 @@
 #include <QRectF>
 #include <QWidget>
 
+#include <functional>
+
 // Small controls that the desktop toolkit has no exact match for: a label
 // that keeps its caption exactly as set, a stretched picture that can act as
 // a button, the picture box with its own 100 x 100 coordinates and the
@@ -116,25 +118,28 @@ QColor toQColor(int rgb);
 // Makes the custom controls above visible to assistive technology.
 void installAccessibility();
 
-// The one-line entry. It reports each key press with the platform's key code
-// (37 Left, 38 Up, 39 Right, 40 Down, 13 Enter, 89 Y, 78 N, ...) before the
-// entry itself handles the key, which it always does.
+// The one-line entry. It hands each key press, with the platform's key code
+// (37 Left, 38 Up, 39 Right, 40 Down, 13 Enter, 89 Y, 78 N, ...), to its key
+// handler first; the entry itself then handles the key unless the handler
+// consumed it.
 class KeyLineEdit final : public QLineEdit
 {
     Q_OBJECT
 public:
+    // Returns true when it consumed the key.
+    using KeyHandler = std::function<bool(int keyCode, int shift)>;
+
     explicit KeyLineEdit(QWidget *parent);
+    void setKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
     // Text colour as a 24-bit game colour.
     void setForeColor(int rgb);
     int foreColor() const { return m_foreColor; }
-
-Q_SIGNALS:
-    void keyDown(int keyCode, int shift);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    KeyHandler m_keyHandler;
     int m_foreColor = 0;
 };
 

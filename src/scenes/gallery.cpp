@@ -6,10 +6,43 @@
 
 void Fom::menuEnding_Click(int index)
 {
+    if (!ConfirmReplay())
+        return;
     Tim->stop();
     Tim2->stop();
     MoveImg(0, 0, 100, 100);
     StartScene(menuEnding[index]->text());
+}
+
+bool Fom::GameInProgress() const
+{
+    if (SceneMode == QLatin1String("stop") || SceneMode == QLatin1String("ugoki"))
+        return false;
+    for (const QAction *ending : menuEnding) {
+        if (SceneMode == ending->text())
+            return false;
+    }
+    return true;
+}
+
+// A replay ends on the title, which starts a new game: the player is asked
+// before a game in progress is thrown away.
+bool Fom::ConfirmReplay()
+{
+    if (!GameInProgress())
+        return true;
+    // Nothing moves on behind the question: no day passes and the alien keeps
+    // quiet, so a "no" finds the game exactly as it was.
+    const bool talking = TimSay->isActive();
+    const bool counting = TimDay->isActive();
+    TimSay->stop();
+    TimDay->stop();
+    const bool yes = m_dialogs.ask(texts::u8("エンディングを見ると、いまのゲームはおわります。\n見ますか？"));
+    if (!yes && talking)
+        TimSay->start();
+    if (!yes && counting)
+        TimDay->start();
+    return yes;
 }
 
 void Fom::ApplyUnlockRule()

@@ -19,6 +19,12 @@ QString ScriptedDialogs::input(const QString &prompt, const QString &title)
     return answers.isEmpty() ? QString() : answers.takeFirst();
 }
 
+bool ScriptedDialogs::ask(const QString &question)
+{
+    questions.append(question);
+    return replies.isEmpty() || replies.takeFirst();
+}
+
 void RecordingSound::sendCommand(const QString &command, QString *reply)
 {
     commands.append(command);

@@ -27,14 +27,18 @@ private:
     QList<double> m_queue;
 };
 
-// Answers input boxes from a list (an empty answer is a cancel) and records
-// every message box.
+// Answers input boxes from a list (an empty answer is a cancel) and yes/no
+// questions from another (yes once it runs dry), and records every message box
+// and question.
 class ScriptedDialogs final : public Dialogs
 {
 public:
     void message(const QString &text) override { messages.append(text); }
     QString input(const QString &prompt, const QString &title) override;
+    bool ask(const QString &question) override;
     QStringList answers;
+    QList<bool> replies;
+    QStringList questions;
     QStringList prompts;
     QStringList titles;
     QStringList messages;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QListWidget>
+
+// How the game's list boxes show their rows: all rows of one height, only
+// whole rows in view (like the classic list box that shrinks to fit), and
+// the item list scrolled together with the price list beside it.
+namespace listrows {
+
+// Gives the list its fixed-height rows; call once, when it is made.
+void useFixedRows(QListWidget *list);
+// The height of one row at the list's current font.
+int rowHeight(const QListWidget *list);
+// Shrinks the list from the bottom to the tallest whole number of rows
+// (at least one) that fits its present height.
+void showWholeRows(QListWidget *list);
+// Keeps the two lists on the same top row whichever of them is scrolled;
+// both must have rows of one height and hold the same number of items.
+void scrollTogether(QListWidget *first, QListWidget *second);
+
+} // namespace listrows

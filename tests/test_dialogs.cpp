@@ -1,0 +1,171 @@
+// Boxes the player answers: the question before a replay ends a game, and
+// the Japanese buttons of the real message, question and name boxes.
+
+#include "platform/dialogs.h"
+#include "platform/listbox.h"
+#include "platform/translation.h"
+#include "testgame.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using texts::u8;
+
+namespace {
+
+// Opens one real box through `open`, reads its button captions and answers
+// it with Enter. Returns the captions, sorted.
+template<typename Open>
+QStringList buttonsOf(Open open)
+{
+    QStringList captions;
+    QTimer::singleShot(0, [&captions] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        for (const QPushButton *button : box->findChildren<QPushButton *>())
+            captions << button->text();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    open();
+    captions.sort();
+    return captions;
+}
+
+} // namespace
+
+class TestDialogs : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestGame> game;
+
+private Q_SLOTS:
+    void init()
+    {
+        game = TestGame::inFreePlay({u8("たけし"), u8("ぽち")});
+        QVERIFY(game);
+        game->fom->menuEnding[5]->setEnabled(true);
+    }
+
+    void replayAsksOnlyDuringAGame_data()
+    {
+        QTest::addColumn<QString>("mode"); // empty: free play
+        QTest::addColumn<bool>("asks");
+        QTest::newRow("free play") << QString() << true;
+        QTest::newRow("question") << u8("situ") << true;
+        QTest::newRow("farewell") << u8("ending") << true;
+        QTest::newRow("title") << u8("stop") << false;
+        QTest::newRow("another replay") << u8("親愛関係") << false;
+        QTest::newRow("preview") << u8("ugoki") << false;
+    }
+    void replayAsksOnlyDuringAGame()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, asks);
+        Fom &fom = *game->fom;
+        if (!mode.isEmpty())
+            fom.StartScene(mode);
+        fom.menuEnding[5]->trigger(); // answered yes
+        QCOMPARE(game->dialogs.questions.size(), asks ? 1 : 0);
+        QCOMPARE(fom.SceneMode, u8("宇宙戦争"));
+        QCOMPARE(fom.Lbl->caption(), u8("翌日・・・\r\n早速ぽち達、宇宙人は地球に攻撃を開始した"));
+    }
+
+    void replayRefusedKeepsTheGame_data()
+    {
+        QTest::addColumn<bool>("inQuestion");
+        QTest::newRow("free play") << false;
+        QTest::newRow("question") << true;
+    }
+    void replayRefusedKeepsTheGame()
+    {
+        QFETCH(bool, inQuestion);
+        Fom &fom = *game->fom;
+        fom.Txt->setText(u8("うみ"));
+        fom.ADD_Click();
+        fom.MoveImg(5, 0, 90, 100);
+        if (inQuestion) {
+            fom.StartScene(QStringLiteral("situ"));
+            game->random.script({0.4});
+            game->click();
+        }
+        fom.Day = 44;
+        fom.Money = 777;
+        fom.Mood = {12, -3, 40, 7};
+        // Everything a replay would reset or replace, in one comparable list.
+        auto snapshot = [&fom, this] {
+            QStringList state{fom.SceneMode, QString::number(fom.SceneStep), fom.Lbl->caption(),
+                              QString::number(fom.Day), QString::number(fom.Money),
+                              QString::number(fom.ImgRect.left), game->words(0).join(QLatin1Char(','))};
+            for (qint16 mood : fom.Mood)
+                state << QString::number(mood);
+            for (int i = 0; i < fom.LstItem->count(); ++i)
+                state << listbox::text(fom.LstItem, i) + QLatin1Char('/') + listbox::text(fom.LstItemMoney, i);
+            for (const QTimer *timer : {fom.Tim, fom.TimSay, fom.TimDay})
+                state << QString::number(timer->isActive());
+            return state;
+        };
+        const QStringList before = snapshot();
+
+        game->dialogs.replies = {false};
+        fom.menuEnding[5]->trigger();
+        QCOMPARE(game->dialogs.questions.size(), 1);
+        QCOMPARE(snapshot(), before);
+        QVERIFY(fom.LstItem->count() > 0 && fom.Tim->isActive());
+    }
+
+    // Must run before the translation is loaded: nothing can unload it.
+    void gameStartsWithoutTheTranslation()
+    {
+        const QTemporaryDir empty;
+        QVERIFY(!installQtJapanese(empty.path()));
+        WidgetDialogs dialogs;
+        const QStringList english = buttonsOf([&dialogs] { dialogs.input(u8("なまえ"), u8("なまえ")); });
+        QVERIFY2(english.contains(QStringLiteral("Cancel")) || english.contains(QStringLiteral("&Cancel")),
+                 qPrintable(english.join(QLatin1Char(','))));
+        TestGame another;
+        QVERIFY(another.start());
+    }
+
+    void boxesSpeakJapanese_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::addColumn<bool>("enterSays"); // what ask() returns on Enter
+
+        QTest::newRow("message") << "message" << QStringList{u8("OK")} << true;
+        QTest::newRow("question") << "question" << QStringList{u8("いいえ(&N)"), u8("はい(&Y)")} << false;
+        QTest::newRow("name") << "name" << QStringList{u8("OK"), u8("キャンセル")} << true;
+    }
+    void boxesSpeakJapanese()
+    {
+        QFETCH(QString, box);
+        QFETCH(QStringList, buttons);
+        QFETCH(bool, enterSays);
+        const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        if (!QFile::exists(folder + QStringLiteral("/qtbase_ja.qm")))
+            QSKIP("Qt's Japanese translation is not installed (qt6-translations-l10n)");
+        static const bool loaded = installQtJapanese();
+        QVERIFY(loaded);
+        WidgetDialogs dialogs;
+        bool answer = true;
+        const QStringList shown = buttonsOf([&] {
+            if (box == QLatin1String("message"))
+                dialogs.message(u8("オートセーブ完了★"));
+            else if (box == QLatin1String("question"))
+                answer = dialogs.ask(u8("見ますか？"));
+            else
+                dialogs.input(u8("おなまえを　おしえてね"), u8("なまえ　おしえろ"));
+        });
+        QCOMPARE(shown, buttons);
+        // Enter in the question is "no": a stray key must not end a game.
+        QCOMPARE(answer, enterSays);
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "test_dialogs.moc"

@@ -1,0 +1,268 @@
+// The window as a new player meets it: the box's two lists scroll as one,
+// the lists show whole rows, the marks of the options read on black, a click
+// never takes the keyboard from the entry, and an answer key never lands in it.
+
+#include "platform/listbox.h"
+#include "testgame.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <QWheelEvent>
+
+using texts::u8;
+
+namespace {
+
+// The brightest and the darkest grey level inside `area` of a grabbed widget.
+std::pair<int, int> greyRange(QWidget *widget, const QRect &area)
+{
+    const QImage image = widget->grab().toImage();
+    int brightest = 0, darkest = 255;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            brightest = qMax(brightest, grey);
+            darkest = qMin(darkest, grey);
+        }
+    }
+    return {brightest, darkest};
+}
+
+QRect markOf(QAbstractButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const bool radio = qobject_cast<QRadioButton *>(button) != nullptr;
+    return button->style()->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator,
+                                           &option, button);
+}
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestGame> game;
+
+    // The lists lay their rows out on the next pass of the event loop.
+    void fillBox()
+    {
+        while (game->fom->LstItem->count() < 10)
+            game->fom->RefillBox();
+        QApplication::processEvents();
+    }
+    void fill(QListWidget *list, int n)
+    {
+        for (int i = 0; i < n; ++i)
+            listbox::insert(list, listbox::count(list), u8("ことば%1").arg(i));
+        QApplication::processEvents();
+    }
+    QListWidget *listNamed(const QString &name) const { return game->fom->findChild<QListWidget *>(name); }
+
+private Q_SLOTS:
+    void init()
+    {
+        game = TestGame::inFreePlay();
+        QVERIFY(game);
+    }
+
+    void boxListsScrollTogether_data()
+    {
+        QTest::addColumn<QString>("moved");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<QString>("way");
+        const std::pair<const char *, const char *> pairs[] = {{"LstItem", "LstItemMoney"}, {"LstItemMoney", "LstItem"}};
+        for (const auto &[moved, other] : pairs) {
+            for (const char *way : {"wheel", "bar", "keys"})
+                QTest::addRow("%s by %s", moved, way) << QString::fromLatin1(moved) << QString::fromLatin1(other)
+                                                    << QString::fromLatin1(way);
+        }
+    }
+    void boxListsScrollTogether()
+    {
+        QFETCH(QString, moved);
+        QFETCH(QString, other);
+        QFETCH(QString, way);
+        fillBox();
+        QListWidget *list = listNamed(moved);
+        QListWidget *beside = listNamed(other);
+        QVERIFY(list->verticalScrollBar()->maximum() > 0); // ten items do not fit
+        if (way == QLatin1String("wheel")) {
+            const QPointF at(5, 5);
+            QWheelEvent wheel(at, list->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(list->viewport(), &wheel);
+        } else if (way == QLatin1String("bar")) {
+            list->verticalScrollBar()->setValue(list->verticalScrollBar()->maximum());
+        } else {
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_End);
+            QCOMPARE(listbox::selected(beside), 9);
+        }
+        QVERIFY(list->verticalScrollBar()->value() > 0);
+        QCOMPARE(beside->verticalScrollBar()->value(), list->verticalScrollBar()->value());
+        QCOMPARE(beside->indexAt(QPoint(2, 2)).row(), list->indexAt(QPoint(2, 2)).row());
+    }
+
+    void listsShowWholeRows_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"Lst0", "Lst1", "Lst2", "LstItem", "LstItemMoney"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void listsShowWholeRows()
+    {
+        QFETCH(QString, name);
+        QListWidget *list = listNamed(name);
+        fill(list, 40);
+        // The last row in view ends exactly where the view ends.
+        const QWidget *view = list->viewport();
+        const QModelIndex last = list->indexAt(QPoint(2, view->height() - 1));
+        QVERIFY(last.isValid());
+        QCOMPARE(list->visualRect(last).bottom(), view->height() - 1);
+        // Only what a row would not fit in is given up.
+        const QRectF cell = game->fom->GridRect(list);
+        const double cellHeight = game->fom->centralWidget()->height() / 16.0 * cell.height();
+        QVERIFY(list->height() > cellHeight - list->visualRect(last).height() - 1);
+    }
+
+    void marksReadOnBlack_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("chosen");
+        QTest::newRow("noun chosen") << "Opt0" << true;
+        QTest::newRow("noun not chosen") << "Opt0" << false;
+        QTest::newRow("adjective chosen") << "Opt2" << true;
+        QTest::newRow("adjective not chosen") << "Opt2" << false;
+        QTest::newRow("overwrite ticked") << "Chk" << true;
+        QTest::newRow("overwrite not ticked") << "Chk" << false;
+    }
+    void marksReadOnBlack()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, chosen);
+        auto *button = game->fom->findChild<QAbstractButton *>(name);
+        if (auto *option = qobject_cast<QRadioButton *>(button); option && !chosen)
+            game->fom->Opt_Click(name == QLatin1String("Opt0") ? 1 : 0);
+        else
+            button->setChecked(chosen);
+        QCOMPARE(button->isChecked(), chosen);
+        const QRect mark = markOf(button);
+        const int brightest = greyRange(button, mark).first;
+        // An empty mark is a dim outline, still seen on black; a chosen one
+        // is lit in full colour, an option's right in its middle.
+        QVERIFY2(brightest > 40, "the mark disappears on black");
+        if (chosen)
+            QVERIFY2(brightest > 180, qPrintable(QStringLiteral("chosen mark too dim: %1").arg(brightest)));
+        else
+            QVERIFY2(brightest < 150, qPrintable(QStringLiteral("empty mark looks chosen: %1").arg(brightest)));
+        if (qobject_cast<QRadioButton *>(button)) {
+            const int middle = greyRange(button, QRect(mark.center(), QSize(1, 1))).first;
+            QVERIFY2(chosen ? middle > 180 : middle < 40, qPrintable(QStringLiteral("middle: %1").arg(middle)));
+        }
+    }
+
+    void scrollBarsReadOnBlack()
+    {
+        for (int k = 0; k < 3; ++k) {
+            fill(game->fom->Lst[k], 40);
+            QScrollBar *bar = game->fom->Lst[k]->verticalScrollBar();
+            QVERIFY(bar->isVisible());
+            const auto [brightest, darkest] = greyRange(bar, bar->rect().adjusted(1, 1, -1, -1));
+            QVERIFY2(brightest > 110, qPrintable(QStringLiteral("bar too dark: %1").arg(brightest)));
+            QVERIFY2(darkest > 20, qPrintable(QStringLiteral("groove lost on black: %1").arg(darkest)));
+        }
+    }
+
+    void clicksLeaveTypingInTheEntry_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("onAWord");
+        QTest::addColumn<bool>("reachedByTab"); // else the entry has the keyboard
+        for (const char *name : {"Lst0", "Lst1", "Lst2", "LstItem", "LstItemMoney", "Opt0", "Opt2", "Chk"})
+            QTest::newRow(name) << QString::fromLatin1(name) << true << false;
+        QTest::newRow("below the last noun") << "Lst0" << false << false;
+        QTest::newRow("verbs reached by Tab") << "Lst1" << true << true;
+        QTest::newRow("overwrite reached by Tab") << "Chk" << true << true;
+        QTest::newRow("nouns option reached by Tab") << "Opt0" << true << true;
+    }
+    void clicksLeaveTypingInTheEntry()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, onAWord);
+        QFETCH(bool, reachedByTab);
+        fillBox();
+        Fom &fom = *game->fom;
+        if (reachedByTab)
+            fom.findChild<QWidget *>(name)->setFocus(Qt::TabFocusReason);
+        else
+            fom.Txt->setFocus();
+        if (QListWidget *list = listNamed(name); list && !onAWord) {
+            const QPoint belowTheWords(5, list->viewport()->height() - 3);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, belowTheWords);
+        } else if (list) {
+            const QRect row = list->visualItemRect(list->item(1));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+            QCOMPARE(listbox::selected(list), 1);
+        } else {
+            auto *button = fom.findChild<QAbstractButton *>(name);
+            const bool wasChecked = button->isChecked();
+            QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(4, button->height() / 2));
+            QVERIFY(button->isChecked() != wasChecked);
+        }
+        QTest::keyClicks(nullptr, QStringLiteral("ab")); // typed wherever the keyboard is
+        QCOMPARE(fom.Txt->text(), QStringLiteral("ab"));
+        QCOMPARE(QApplication::focusWidget(), fom.Txt);
+    }
+
+    // Kept apart from the entry's other key tests in test_teaching.
+    void answerKeysNeverReachTheEntry_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("inQuestion");
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("reply"); // of question 8, after Enter
+        QTest::newRow("Y answers yes") << int(Qt::Key_Y) << true << "ab" << 1 << u8("っぽ");
+        QTest::newRow("Left answers yes") << int(Qt::Key_Left) << true << "ab" << 1 << u8("っぽ");
+        QTest::newRow("N answers no") << int(Qt::Key_N) << true << "ab" << 1 << u8("いや～ん");
+        QTest::newRow("Right answers no") << int(Qt::Key_Right) << true << "ab" << 1 << u8("いや～ん");
+        QTest::newRow("Y types in free play") << int(Qt::Key_Y) << false << "ayb" << 2 << QString();
+        QTest::newRow("N types in free play") << int(Qt::Key_N) << false << "anb" << 2 << QString();
+        QTest::newRow("Left moves in free play") << int(Qt::Key_Left) << false << "ab" << 0 << QString();
+        QTest::newRow("Right moves in free play") << int(Qt::Key_Right) << false << "ab" << 2 << QString();
+    }
+    void answerKeysNeverReachTheEntry()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, inQuestion);
+        QFETCH(QString, entry);
+        QFETCH(int, cursor);
+        QFETCH(QString, reply);
+        Fom &fom = *game->fom;
+        if (inQuestion) {
+            fom.StartScene(QStringLiteral("situ"));
+            game->random.script({0.4}); // question 8
+            game->click();
+            QCOMPARE(fom.SceneMode, QStringLiteral("8ivent"));
+        }
+        fom.Txt->setText(QStringLiteral("ab"));
+        fom.Txt->setCursorPosition(1);
+        QTest::keyClick(fom.Txt, Qt::Key(key));
+        QCOMPARE(fom.Txt->text(), entry);
+        QCOMPARE(fom.Txt->cursorPosition(), cursor);
+        if (!inQuestion) {
+            QCOMPARE(fom.SceneMode, QStringLiteral("tyu"));
+            QVERIFY(game->sound.waves.last().endsWith(QLatin1String("se4.wav"))); // the ordinary key sound
+            return;
+        }
+        QTest::keyClick(fom.Txt, Qt::Key_Return);
+        QCOMPARE(fom.Lbl->caption(), reply);
+        QCOMPARE(fom.Txt->text(), entry);
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "test_window.moc"
