@@ -242,12 +242,15 @@ private Q_SLOTS:
         QFETCH(int, motionItem);
         Fom &fom = *game->fom;
         fom.menuSpecl->menuAction()->setEnabled(true);
-        fom.menuSpecl3[motionItem]->trigger();
+        fom.menuSpecl2[faceItem]->trigger(); // either item starts the preview
+        QCOMPARE(fom.SceneMode, QStringLiteral("ugoki"));
+        game->click(); // back to the title, which stops the alien
+        QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
         fom.MoveImg(9, 9, 80, 80);
         fom.Face = 8;
         fom.Lbl->setCaption(QString());
-        fom.menuSpecl2[faceItem]->trigger();
-        fom.menuSpecl2[faceItem]->trigger(); // the checked item stays checked and the preview restarts
+        fom.menuSpecl3[motionItem]->trigger();
+        fom.menuSpecl3[motionItem]->trigger(); // the checked item stays checked and the preview restarts
         QCOMPARE(fom.SceneMode, QStringLiteral("ugoki"));
         QCOMPARE(fom.Lbl->caption(), u8("宇宙人の動き～★"));
         QCOMPARE(int(fom.Face), 2 * faceItem);
