@@ -12,6 +12,7 @@ packages=(
     fonts-ipafont-mincho
     at-spi2-core
     xvfb xauth xdotool imagemagick
+    qt6-svg-dev desktop-file-utils appstream dpkg-dev file
 )
 
 as_root() {

@@ -1,7 +1,8 @@
 #include "core/fom.h"
+#include "platform/desktopidentity.h"
 #include "platform/dialogs.h"
+#include "platform/gamefolders.h"
 #include "platform/multimedia.h"
-#include "platform/programfolder.h"
 #include "platform/random.h"
 #include "platform/translation.h"
 
@@ -10,11 +11,13 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    introduceToDesktop();
+    const GameFolders folders = resolveGameFolders(currentFolderCandidates());
     installQtJapanese(); // without it the dialogs keep Qt's English buttons
     ClockSeededRandom random;
     WidgetDialogs dialogs;
     SilentSoundBackend sound;
-    Fom window({random, dialogs, sound, programFolder()});
+    Fom window({random, dialogs, sound, folders.appPath, folders.savePath});
     dialogs.setParent(&window);
     if (!window.Form_Load()) {
         // No partial start: say which file is missing and stop.

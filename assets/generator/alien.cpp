@@ -207,10 +207,10 @@ void writeFaces(const QString &dir)
     const Mood moods[] = {Mood::Neutral, Mood::Joy, Mood::Anger, Mood::Sorrow, Mood::Ease};
     for (int i = 0; i < 5; ++i) {
         for (int frame = 0; frame < 2; ++frame) {
-            QImage image = newCanvas(192, 192);
+            QImage image = newBoxPicture();
             QPainter p(&image);
-            p.setRenderHint(QPainter::Antialiasing);
-            paintSpace(p, image.rect(), lookFor(moods[i]).body, 1234 + i);
+            paintInDesignUnits(p);
+            paintSpace(p, kDesignBox, lookFor(moods[i]).body, 1234 + i);
             paintAlien(p, moods[i], frame);
             p.end();
             saveBmp(image, dir, QString::number(i * 2 + frame) + ".bmp");

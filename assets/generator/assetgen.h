@@ -10,3 +10,5 @@ void writeScenes(const QString &dir);    // stt, erai, did, end
 void writeEndings(const QString &dir);   // end0.bmp .. end7.bmp
 void writeSounds(const QString &dir);    // bgm.wav, se0.wav .. se4.wav
 void writeHelp(const QString &dir, const QString &source);  // help.txt in cp932
+// hicolor/scalable/apps/NAME.svg and hicolor/NxN/apps/NAME.png under `dir`
+void writeIcons(const QString &dir, const QString &name);

@@ -12,6 +12,14 @@ struct ButtonColours {
 };
 
 const QPointF kPressShift(2, 2);
+// Faces are designed 256 x 64 units (64 x 256 standing) and rendered at the
+// 480 x 120 pixels a four-unit button reaches on a 2160-pixel-high screen.
+constexpr qreal kButtonScale = 480.0 / 256;
+
+QImage newButtonCanvas(int designWidth, int designHeight, QColor face)
+{
+    return newCanvas(qRound(designWidth * kButtonScale), qRound(designHeight * kButtonScale), face);
+}
 
 void paintLabel(QPainter &p, const QString &text, QPointF centre, int size, QColor colour)
 {
@@ -21,8 +29,9 @@ void paintLabel(QPainter &p, const QString &text, QPointF centre, int size, QCol
 
 QImage wideButton(const QString &label, ButtonColours colours, bool pressed)
 {
-    QImage image = newCanvas(256, 64, colours.face);
+    QImage image = newButtonCanvas(256, 64, colours.face);
     QPainter p(&image);
+    p.scale(kButtonScale, kButtonScale);
     const QPointF centre = QPointF(128, 32) + (pressed ? kPressShift : QPointF());
     paintLabel(p, label, centre, 42, colours.label);
     return image;
@@ -31,8 +40,9 @@ QImage wideButton(const QString &label, ButtonColours colours, bool pressed)
 // The tall button reads top to bottom, one character under the other.
 QImage tallButton(const QString &label, ButtonColours colours, bool pressed)
 {
-    QImage image = newCanvas(64, 256, colours.face);
+    QImage image = newButtonCanvas(64, 256, colours.face);
     QPainter p(&image);
+    p.scale(kButtonScale, kButtonScale);
     const qreal step = 70;
     const qreal firstY = 128 - step * (label.size() - 1) / 2.0;
     for (int i = 0; i < label.size(); ++i) {

@@ -16,6 +16,17 @@ QImage newCanvas(int width, int height, QColor fill)
     return image;
 }
 
+QImage newBoxPicture()
+{
+    return newCanvas(kPictureSize, kPictureSize);
+}
+
+void paintInDesignUnits(QPainter &p)
+{
+    p.scale(kPictureSize / kDesignSize, kPictureSize / kDesignSize);
+    p.setRenderHint(QPainter::Antialiasing);
+}
+
 void saveBmp(const QImage &image, const QString &dir, const QString &name)
 {
     QImage out = image.convertToFormat(QImage::Format_RGB888);

@@ -17,6 +17,16 @@ struct AssetError : std::runtime_error {
 
 // Pictures are painted on an opaque canvas and saved as 24-bit BMP.
 QImage newCanvas(int width, int height, QColor fill = Qt::black);
+
+// The pictures of the alien's box are designed on a 192-unit square and
+// rendered at 720 pixels, the size the box reaches on a 2160-pixel-high
+// screen: the game only ever shrinks them, so they stay sharp.
+inline constexpr qreal kDesignSize = 192;
+inline constexpr int kPictureSize = 720;
+inline const QRectF kDesignBox(0, 0, kDesignSize, kDesignSize);
+QImage newBoxPicture();
+// Lets `p` draw on a box picture in design units, antialiased.
+void paintInDesignUnits(QPainter &p);
 void saveBmp(const QImage &image, const QString &dir, const QString &name);
 
 // Every label and caption uses IPA P Mincho; without it the labels would be boxes.

@@ -220,9 +220,9 @@ const Ending kEndings[] = {
 void writeEndings(const QString &dir)
 {
     for (int i = 0; i < 8; ++i) {
-        QImage image = newCanvas(192, 192);
+        QImage image = newBoxPicture();
         QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
+        paintInDesignUnits(p);
         kEndings[i].paint(p);
         paintCaption(p, kBox, QString::fromUtf8(kEndings[i].title));
         p.end();

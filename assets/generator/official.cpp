@@ -149,9 +149,9 @@ void paintFace(QPainter &p)
 
 QImage officialPicture()
 {
-    QImage image = newCanvas(192, 192);
+    QImage image = newBoxPicture();
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    paintInDesignUnits(p);
     paintOffice(p);
     paintFlag(p);
     paintSuit(p);

@@ -42,11 +42,11 @@ void paintTitleLine(QPainter &p, const QString &line, qreal y, int colourShift)
 
 QImage titlePicture()
 {
-    QImage image = newCanvas(192, 192);
+    QImage image = newBoxPicture();
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintSky(p, image.rect(), QColor(10, 8, 42), QColor(62, 32, 104));
-    paintStars(p, image.rect(), 80, 7);
+    paintInDesignUnits(p);
+    paintSky(p, kDesignBox, QColor(10, 8, 42), QColor(62, 32, 104));
+    paintStars(p, kDesignBox, 80, 7);
     paintMoon(p, QPointF(26, 24), 11, QColor(12, 9, 45));
     // a tiny planet to land on
     QRadialGradient soil(QPointF(96, 180), 120);
@@ -78,10 +78,10 @@ void paintQuestionMark(QPainter &p, QPointF at, int size, qreal tilt)
 
 QImage dazedPicture()
 {
-    QImage image = newCanvas(192, 192);
+    QImage image = newBoxPicture();
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintSpace(p, image.rect(), QColor(190, 150, 255), 99);
+    paintInDesignUnits(p);
+    paintSpace(p, kDesignBox, QColor(190, 150, 255), 99);
     paintAlienAt(p, QPointF(96, 104), 168, Mood::Dazed);
     // little stars circling its head
     p.setPen(QPen(QColor(255, 255, 200, 120), 1.5, Qt::DashLine));
@@ -99,11 +99,11 @@ QImage dazedPicture()
 // The UFO leaves a curling trail of light as it climbs away from the town.
 QImage farewellPicture()
 {
-    QImage image = newCanvas(192, 192);
+    QImage image = newBoxPicture();
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintSky(p, image.rect(), QColor(6, 8, 36), QColor(44, 46, 110));
-    paintStars(p, image.rect(), 90, 31);
+    paintInDesignUnits(p);
+    paintSky(p, kDesignBox, QColor(6, 8, 36), QColor(44, 46, 110));
+    paintStars(p, kDesignBox, 90, 31);
     paintMoon(p, QPointF(36, 34), 13, QColor(10, 12, 44));
 
     QPainterPath trail(QPointF(62, 168));

@@ -86,7 +86,6 @@ bool Fom::Form_Load()
         if (!loadRequired(QStringLiteral("%1.bmp").arg(n), E[n]))
             return false;
     }
-    setWindowIcon(QIcon(E[0]));
 
     MoveStep = 1;
     MoveImg(0, 0, 100, 100);

@@ -8,3 +8,10 @@ QPixmap loadPicture(const QString &path)
     const QImage image = reader.read();
     return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
 }
+
+QPixmap fitPicture(const QPixmap &picture, QSize devicePixels)
+{
+    if (picture.isNull() || devicePixels.isEmpty() || picture.size() == devicePixels)
+        return picture;
+    return picture.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}

@@ -1,4 +1,5 @@
 #include "platform/widgets.h"
+#include "platform/pictures.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -131,12 +132,24 @@ void ImageControl::setAppearance(int appearance)
     update();
 }
 
+const QPixmap &ImageControl::shownPicture()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize devicePixels = (QSizeF(size()) * ratio).toSize();
+    if (m_shownKey != m_picture.cacheKey() || m_shown.size() != devicePixels) {
+        m_shown = fitPicture(m_picture, devicePixels);
+        m_shown.setDevicePixelRatio(ratio);
+        m_shownKey = m_picture.cacheKey();
+    }
+    return m_shown;
+}
+
 void ImageControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!m_picture.isNull())
-        painter.drawPixmap(rect(), m_picture);
+        painter.drawPixmap(rect(), shownPicture());
     if (m_kind != Kind::Button)
         return;
     if (m_appearance == 1) {

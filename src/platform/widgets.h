@@ -74,9 +74,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The picture at the control's size in device pixels, made again only
+    // when the picture or the size changes.
+    const QPixmap &shownPicture();
+
     Kind m_kind;
     QPixmap m_picture;
     int m_appearance = 0;
+    QPixmap m_shown;
+    qint64 m_shownKey = 0;
 };
 
 // The frame of the alien. Its children are placed in a 100 x 100 system of

@@ -1,0 +1,66 @@
+// Where the game reads its data and keeps its save slot: beside the program
+// for the build and portable copies, the installed and per-user folders for
+// an installed game.
+
+#include "platform/desktopidentity.h"
+#include "platform/gamefolders.h"
+#include "platform/installation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestGameFolders : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void choosesDataAndSaveFolders_data()
+    {
+        QTest::addColumn<bool>("dataBeside");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("expectedData");
+        QTest::addColumn<QString>("expectedSave");
+        QTest::newRow("the build folder") << true << true << "program" << "program";
+        QTest::newRow("a portable copy the player cannot write") << true << false << "program" << "user";
+        QTest::newRow("installed") << false << false << "installed" << "user";
+        // Root could write the install prefix: still nothing is saved there.
+        QTest::newRow("installed, run by root") << false << true << "installed" << "user";
+    }
+    void choosesDataAndSaveFolders()
+    {
+        QFETCH(bool, dataBeside);
+        QFETCH(bool, writable);
+        QFETCH(QString, expectedData);
+        QFETCH(QString, expectedSave);
+        QTemporaryDir root;
+        const QMap<QString, QString> folders{
+            {QStringLiteral("program"), root.filePath(QStringLiteral("prefix/bin"))},
+            {QStringLiteral("installed"), root.filePath(QStringLiteral("prefix/share/game"))},
+            {QStringLiteral("user"), root.filePath(QStringLiteral("home/.local/share/game"))},
+        };
+        QVERIFY(QDir().mkpath(folders[QStringLiteral("program")]));
+        if (dataBeside)
+            QVERIFY(QFile(folders[QStringLiteral("program")] + QStringLiteral("/0.bmp")).open(QIODevice::WriteOnly));
+
+        // The installed folder comes as the program sees it, "bin/../share/...".
+        const GameFolders chosen = resolveGameFolders({folders[QStringLiteral("program")],
+                                                       root.filePath(QStringLiteral("prefix/bin/../share/game")),
+                                                       folders[QStringLiteral("user")], writable});
+        QCOMPARE(chosen.appPath, folders[expectedData] + QLatin1Char('/'));
+        QCOMPARE(chosen.savePath, folders[expectedSave] + QLatin1Char('/'));
+    }
+
+    void playerFolderIsNamedByTheGameId()
+    {
+        QTemporaryDir dataHome;
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        introduceToDesktop();
+        QCOMPARE(currentFolderCandidates().userDataFolder,
+                 dataHome.filePath(QLatin1String(installation::appId)));
+    }
+};
+
+QTEST_MAIN(TestGameFolders)
+#include "test_gamefolders.moc"
