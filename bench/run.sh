@@ -14,3 +14,5 @@ start=$(date +%s%N)
 QT_QPA_PLATFORM=offscreen "$build/assets/assetgen" "$out" "$here/assets/help.txt"
 printf "%-44s %10.1f ms\n" "generate every picture, sound and help text" "$((($(date +%s%N) - start) / 1000))e-3"
 rm -rf "$out"
+echo "Idle CPU with the music playing:"
+"$here/bench/idle_cpu.sh"

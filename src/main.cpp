@@ -1,8 +1,8 @@
 #include "core/fom.h"
 #include "platform/desktopidentity.h"
+#include "platform/desktopsound.h"
 #include "platform/dialogs.h"
 #include "platform/gamefolders.h"
-#include "platform/multimedia.h"
 #include "platform/random.h"
 #include "platform/translation.h"
 
@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     installQtJapanese(); // without it the dialogs keep Qt's English buttons
     ClockSeededRandom random;
     WidgetDialogs dialogs;
-    SilentSoundBackend sound;
+    DesktopSoundBackend sound;
     Fom window({random, dialogs, sound, folders.appPath, folders.savePath});
     dialogs.setParent(&window);
     if (!window.Form_Load()) {

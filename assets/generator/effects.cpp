@@ -80,7 +80,7 @@ Samples itemPop()
 // "Pyuu": a long slide down with a little wobble, as the words fall out.
 Samples forgetSlide()
 {
-    const double len = 0.5;
+    const double len = 0.45;
     auto hz = [len](double t) {
         const double wobble = 1 + 0.03 * std::sin(2 * M_PI * 7 * t);
         return 1500 * std::pow(250.0 / 1500, t / len) * wobble;

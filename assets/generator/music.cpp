@@ -1,101 +1,209 @@
-// The background tune: eight bars of a C pentatonic melody on a music box
-// over a soft triangle bass, 24 s long. Every note dies away before the
-// end of the buffer, so the loop restarts from silence without a click.
+// The background tune, "Yuragumo": 56 bars in C at 120 beats a minute,
+// 112 s, in seven sections of eight bars that each change the melody, the bass
+// and the drums:
+//   intro   music-box arpeggios over long bass notes, no drums
+//   A       the theme on the music box, bass on one and three, a light beat
+//   A'      the theme on the flute with a music-box counter line, walking bass, backbeat
+//   B       a minor-key flute song, bouncing octave bass, shaker sixteenths
+//   C       a quiet breakdown: bell arpeggios over a held bass
+//   A''     the theme on the music box with the flute a third below, full beat
+//   outro   the theme slows and settles; the last bar is silent
+// The tune starts softly and ends in silence, so its loop joins without a click.
 
+#include "instruments.h"
 #include "music.h"
 
-#include <cmath>
+#include <array>
+#include <vector>
 
 namespace {
 
-constexpr double kEighth = 0.375;  // 80 beats per minute
-constexpr int kBars = 8;
-constexpr double kLength = kBars * 8 * kEighth;
+constexpr double kEighth = 0.25;  // 120 beats per minute
+constexpr int kBarEighths = 8;
+constexpr double kBar = kBarEighths * kEighth;
+constexpr int kSectionBars = 8;
 
 struct Note {
     int midi;     // 0 = rest
     int eighths;
 };
+using Line = std::vector<Note>;
 
-const Note kMelody[] = {
-    {76, 2}, {79, 2}, {81, 1}, {79, 1}, {76, 2},  // C
-    {72, 2}, {74, 2}, {76, 4},                    // Am
-    {69, 2}, {72, 2}, {74, 1}, {72, 1}, {69, 2},  // F
-    {67, 2}, {69, 1}, {72, 1}, {74, 4},           // G
-    {76, 2}, {79, 2}, {84, 2}, {81, 2},           // C
-    {79, 2}, {76, 1}, {79, 1}, {81, 4},           // Am
-    {79, 2}, {76, 2}, {74, 2}, {76, 1}, {74, 1},  // F G
-    {72, 4}, {0, 4},                              // C, then rest before the loop
-};
-
-// One chord per half bar: C C Am Am F F G G C C Am Am F G C (rest).
+// Chord of one bar: root (MIDI, 0 for a silent bar) and whether its third is minor.
 struct Chord {
-    int root;   // 0 = rest
-    int third;  // semitones above the root: 4 major, 3 minor
+    int root;
+    bool minor = false;
 };
-const Chord kChords[kBars * 2] = {{48, 4}, {48, 4}, {45, 3}, {45, 3}, {41, 4}, {41, 4}, {43, 4}, {43, 4},
-                                  {48, 4}, {48, 4}, {45, 3}, {45, 3}, {41, 4}, {43, 4}, {48, 4}, {0, 0}};
+using Chords = std::array<Chord, kSectionBars>;
 
-// Music box: a bright attack that fades, with overtones that fade faster.
-void addMusicBox(Samples &out, double start, double hold, double hz, double amp)
+constexpr Chord C{48}, Dm{50, true}, Em{52, true}, F{41}, G{43}, Am{45, true}, Silent{0};
+
+// Drums of one bar in sixteenths: 'x' hits, '.' rests.
+struct Beat {
+    const char *kick;
+    const char *snare;
+    const char *hat;
+};
+const Beat kNoDrums{"................", "................", "................"};
+const Beat kLight{"x.......x.......", "................", "..x...x...x...x."};
+const Beat kBackbeat{"x.....x.x.......", "....x.......x...", "x.x.x.x.x.x.x.x."};
+const Beat kShaker{"x.......x..x....", "....x.......x...", "xxxxxxxxxxxxxxxx"};
+const Beat kFill{"x.....x.x.......", "....x.....x.xxxx", "x.x.x.x.x......."};
+
+// Bass of one bar in eighths: 'R' root, 'F' fifth, 'O' octave start a note
+// that lasts through the following '-'; '.' is silence.
+struct Section {
+    Chords chords;
+    const char *bass;
+    Beat beat;
+    bool fillAtEnd = false;
+};
+
+const Chords kThemeChords{C, G, Am, Em, F, C, F, G};
+const Line kTheme{
+    {76, 2}, {79, 2}, {81, 1}, {79, 1}, {76, 2},  // C
+    {74, 2}, {71, 2}, {74, 4},                    // G
+    {72, 2}, {76, 2}, {81, 2}, {79, 2},           // Am
+    {79, 4}, {76, 4},                             // Em
+    {77, 2}, {81, 2}, {84, 2}, {81, 2},           // F
+    {79, 2}, {76, 1}, {74, 1}, {72, 4},           // C
+    {69, 2}, {72, 2}, {74, 2}, {77, 2},           // F
+    {76, 2}, {74, 6},                             // G
+};
+const Line kSong{
+    {69, 3}, {72, 1}, {76, 4},  // Am
+    {77, 3}, {76, 1}, {72, 4},  // F
+    {76, 2}, {79, 2}, {84, 4},  // C
+    {83, 4}, {74, 4},           // G
+    {84, 3}, {83, 1}, {81, 4},  // Am
+    {81, 2}, {79, 2}, {77, 4},  // F
+    {77, 2}, {76, 2}, {74, 2}, {77, 2},  // Dm
+    {79, 6}, {0, 2},            // G
+};
+const Line kSettling{
+    {81, 4}, {79, 4}, {77, 4}, {74, 4}, {76, 8}, {72, 8},
+    {69, 4}, {72, 4}, {71, 4}, {74, 4}, {72, 8}, {0, 8},
+};
+
+double hzOf(int midi) { return midiToHz(midi); }
+
+// Chord tones from the root upwards, `octave` octaves up: root, third, fifth, octave.
+std::array<int, 4> chordTones(Chord chord, int octave)
 {
-    const double length = std::min(hold + 0.6, kLength - start - 0.01);
-    const std::size_t first = std::size_t(start * kSampleRate);
-    for (std::size_t i = 0; i < std::size_t(length * kSampleRate); ++i) {
-        const double t = timeOf(i);
-        const double tone = std::sin(2 * M_PI * hz * t) + 0.3 * std::exp(-t * 6) * std::sin(4 * M_PI * hz * t) +
-                            0.1 * std::exp(-t * 10) * std::sin(6 * M_PI * hz * t);
-        out[first + i] += amp * tone * std::exp(-t * 2.6) * edgeEnvelope(t, length, 0.004, 0.05);
-    }
+    const int root = chord.root + 12 * octave;
+    return {root, root + (chord.minor ? 3 : 4), root + 7, root + 12};
 }
 
-// Soft bass: the first odd harmonics of a triangle wave, slowly fading.
-void addBass(Samples &out, double start, double hold, double hz, double amp)
+// The note of the C major scale two steps below `midi` (itself on the scale).
+int thirdBelow(int midi)
 {
-    const double length = std::min(hold + 0.2, kLength - start - 0.01);
-    const std::size_t first = std::size_t(start * kSampleRate);
-    for (std::size_t i = 0; i < std::size_t(length * kSampleRate); ++i) {
-        const double t = timeOf(i), w = 2 * M_PI * hz * t;
-        const double tone = std::sin(w) - std::sin(3 * w) / 9 + std::sin(5 * w) / 25;
-        out[first + i] += amp * tone * std::exp(-t * 0.9) * edgeEnvelope(t, length, 0.03, 0.15);
-    }
+    static constexpr int kScale[] = {0, 2, 4, 5, 7, 9, 11};
+    const int octave = midi / 12, pitch = midi % 12;
+    int degree = 0;
+    while (kScale[degree] != pitch)
+        ++degree;
+    return degree >= 2 ? octave * 12 + kScale[degree - 2] : (octave - 1) * 12 + kScale[degree + 5];
 }
 
-void addMelody(Samples &out)
+void addLine(Samples &out, double at, const Line &line, bool harmony, double amp, bool flute)
 {
-    double at = 0;
-    for (const Note &note : kMelody) {
-        if (note.midi)
-            addMusicBox(out, at, note.eighths * kEighth, midiToHz(note.midi), 0.5);
+    for (const Note &note : line) {
+        if (note.midi) {
+            const double hold = note.eighths * kEighth, hz = hzOf(harmony ? thirdBelow(note.midi) : note.midi);
+            flute ? addFlute(out, at, hold, hz, amp) : addMusicBox(out, at, hold, hz, amp);
+        }
         at += note.eighths * kEighth;
     }
 }
 
-void addAccompaniment(Samples &out)
+void addBassBar(Samples &out, double at, Chord chord, const char *pattern)
 {
-    for (int half = 0; half < kBars * 2; ++half) {
-        const int root = kChords[half].root;
-        if (!root)
+    for (int i = 0; i < kBarEighths && chord.root; ++i) {
+        const char step = pattern[i];
+        if (step != 'R' && step != 'F' && step != 'O')
             continue;
-        const double start = half * 4 * kEighth;
-        const bool lastBar = half >= kBars * 2 - 2;
-        addBass(out, start, (lastBar ? 6 : 2) * kEighth, midiToHz(root), 0.35);
-        if (lastBar)
-            continue;
-        addBass(out, start + 2 * kEighth, 2 * kEighth, midiToHz(root + 7), 0.25);
-        // light chord tones on the off-beats fill the space softly
-        addMusicBox(out, start + kEighth, kEighth, midiToHz(root + 12 + kChords[half].third), 0.12);
-        addMusicBox(out, start + 3 * kEighth, kEighth, midiToHz(root + 19), 0.12);
+        int length = 1;
+        while (i + length < kBarEighths && pattern[i + length] == '-')
+            ++length;
+        const int midi = chord.root + (step == 'F' ? 7 : step == 'O' ? 12 : 0);
+        addBass(out, at + i * kEighth, length * kEighth, hzOf(midi), step == 'R' ? 0.35 : 0.28);
     }
+}
+
+void addBeatBar(Samples &out, double at, const Beat &beat)
+{
+    const double sixteenth = kEighth / 2;
+    for (int i = 0; i < 16; ++i) {
+        const double t = at + i * sixteenth;
+        if (beat.kick[i] == 'x')
+            addKick(out, t, 0.55);
+        if (beat.snare[i] == 'x')
+            addSnare(out, t, 0.22);
+        if (beat.hat[i] == 'x')
+            addHat(out, t, i % 4 == 0 ? 0.16 : 0.1);  // accents on the beat
+    }
+}
+
+// Music-box eighths up and down the chord, as accompaniment or on their own.
+void addArpeggioBar(Samples &out, double at, Chord chord, int octave, double amp)
+{
+    const auto tones = chordTones(chord, octave);
+    const int order[kBarEighths] = {0, 1, 2, 3, 2, 1, 2, 1};
+    for (int i = 0; i < kBarEighths; ++i)
+        addMusicBox(out, at + i * kEighth, kEighth, hzOf(tones[order[i]]), amp);
+}
+
+void addSection(Samples &out, double at, const Section &section)
+{
+    for (int bar = 0; bar < kSectionBars; ++bar) {
+        const double barStart = at + bar * kBar;
+        addBassBar(out, barStart, section.chords[bar], section.bass);
+        const bool fill = section.fillAtEnd && bar == kSectionBars - 1;
+        addBeatBar(out, barStart, fill ? kFill : section.beat);
+    }
+}
+
+// Melodies, counter lines and arpeggios over the plain sections.
+void addVoices(Samples &out, const std::array<double, 7> &starts)
+{
+    const double intro = starts[0], a1 = starts[1], a2 = starts[2], b = starts[3], c = starts[4], a3 = starts[5],
+                 outro = starts[6];
+    const Chords introChords{C, Am, F, G, C, Am, F, G};
+    const Chords breakdown{F, G, Em, Am, F, G, C, C};
+    for (int bar = 0; bar < kSectionBars; ++bar) {
+        addArpeggioBar(out, intro + bar * kBar, introChords[bar], 2, bar < 2 ? 0.12 + 0.04 * bar : 0.2);
+        addArpeggioBar(out, a2 + bar * kBar, kThemeChords[bar], 2, 0.1);
+        addArpeggioBar(out, c + bar * kBar, breakdown[bar], 3, 0.18);
+    }
+    addLine(out, a1, kTheme, false, 0.5, false);
+    addLine(out, a2, kTheme, false, 0.32, true);
+    addLine(out, b, kSong, false, 0.34, true);
+    addLine(out, a3, kTheme, false, 0.5, false);
+    addLine(out, a3, kTheme, true, 0.16, true);  // soft harmony a third below
+    addLine(out, outro, kSettling, false, 0.4, false);
 }
 
 }  // namespace
 
 Samples backgroundMusic()
 {
-    Samples out = silence(kLength);
-    addMelody(out);
-    addAccompaniment(out);
+    const std::array<Section, 7> sections{{
+        {{C, Am, F, G, C, Am, F, G}, "R-------", kNoDrums},
+        {kThemeChords, "R---F---", kLight},
+        {kThemeChords, "R-R-F-O-", kBackbeat, true},
+        {{Am, F, C, G, Am, F, Dm, G}, "R--OR-O-", kShaker, true},
+        {{F, G, Em, Am, F, G, C, C}, "R-------", kNoDrums},
+        {kThemeChords, "R-F-R-O-", kBackbeat, true},
+        {{F, G, C, Am, F, G, C, Silent}, "R-------", kNoDrums},
+    }};
+    std::array<double, 7> starts{};
+    for (std::size_t i = 0; i < starts.size(); ++i)
+        starts[i] = double(i) * kSectionBars * kBar;
+
+    Samples out = silence(starts.size() * kSectionBars * kBar);
+    for (std::size_t i = 0; i < sections.size(); ++i)
+        addSection(out, starts[i], sections[i]);
+    addVoices(out, starts);
     normalise(out, -10);
     return out;
 }

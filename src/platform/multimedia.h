@@ -17,9 +17,9 @@ public:
     virtual void playWave(const QString &path) = 0;
 };
 
-// The backend in use until real audio output is wired in: every command is
-// accepted and nothing sounds. Status queries answer with a blank reply,
-// exactly as a device that could not be opened does.
+// A backend that plays nothing: every command is accepted and status
+// queries answer with a blank reply, exactly as a device that could not be
+// opened does. The game itself uses DesktopSoundBackend.
 class SilentSoundBackend final : public SoundBackend
 {
 public:

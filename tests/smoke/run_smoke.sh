@@ -3,7 +3,8 @@
 # caption, checks the window's size against the grid (a 768-pixel screen
 # gives 512 x 683), takes a screenshot, and closes the window through its
 # close request. The game must then exit by itself with status 0.
-# Then the same program in a folder that lacks a face picture: it must show
+# Then once more with no sound server at all, and
+# then the same program in a folder that lacks a face picture: it must show
 # a message box and, once the box is closed, exit with a non-zero status.
 set -euo pipefail
 game=$1
@@ -11,7 +12,8 @@ xclose=$2
 shots=${SMOKE_SCREENSHOT_DIR:-$PWD}
 
 run() {
-    "$game" &
+    local errors=${1:-/dev/stderr}
+    "$game" 2>"$errors" &
     local pid=$!
     local window
     window=$(timeout 20 xdotool search --sync --onlyvisible --name 'もけもけ～ゆらぐも～' | head -n 1)
@@ -34,6 +36,24 @@ run() {
         echo "FAIL: exit status $status"; return 1
     fi
     echo "the game window opened and closed cleanly"
+}
+
+# No sound server at all: the game must still open and close as before, and
+# say so in at most one line on stderr.
+without_sound() {
+    local runtime errors
+    runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    errors=$runtime/stderr
+    XDG_RUNTIME_DIR=$runtime PULSE_SERVER=unix:$runtime/no-server run "$errors"
+    cat "$errors" >&2
+    local lines
+    lines=$(wc -l <"$errors")
+    rm -rf "$runtime"
+    if [[ $lines -gt 1 ]]; then
+        echo "FAIL: $lines lines on stderr without a sound server"; return 1
+    fi
+    echo "without a sound server the game ran silently ($lines line on stderr)"
 }
 
 missing_picture() {
@@ -66,5 +86,6 @@ if [[ -z ${SMOKE_INSIDE_XVFB:-} ]]; then
 fi
 unset QT_QPA_PLATFORM
 run
+without_sound
 missing_picture
 echo "smoke test passed"

@@ -1,0 +1,18 @@
+#pragma once
+// The voices of the background tune. Each adds one note or hit into `out`
+// starting at `start` seconds; a note that would ring past the end of the
+// buffer fades out just before it, so the tune ends in true silence.
+
+#include "wave.h"
+
+// A bright attack that fades, with overtones that fade faster.
+void addMusicBox(Samples &out, double start, double hold, double hz, double amp);
+// A soft flute: slow attack, breath of vibrato once the note has settled.
+void addFlute(Samples &out, double start, double hold, double hz, double amp);
+// A round bass: the first odd harmonics of a triangle wave, slowly fading.
+void addBass(Samples &out, double start, double hold, double hz, double amp);
+
+// Drums. Noise comes from a fixed generator, so every build writes the same bytes.
+void addKick(Samples &out, double start, double amp);
+void addSnare(Samples &out, double start, double amp);
+void addHat(Samples &out, double start, double amp);

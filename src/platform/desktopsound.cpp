@@ -1,0 +1,54 @@
+#include "platform/desktopsound.h"
+
+#include "platform/effectplayer.h"
+#include "platform/musicdevice.h"
+#include "platform/qtmusicplayer.h"
+
+#include <QAudioDevice> // QMediaDevices needs it complete on Qt 6.4
+#include <QMediaDevices>
+
+#include <cstdio>
+
+namespace {
+
+void dropMessage(QtMsgType, const QMessageLogContext &, const QString &)
+{
+}
+
+// Asks for the audio outputs while muting what the audio layers print when
+// there is no sound server: the game reports that itself, in one line.
+bool audioOutputAvailable()
+{
+    const QtMessageHandler previous = qInstallMessageHandler(dropMessage);
+    const bool available = !QMediaDevices::audioOutputs().isEmpty();
+    qInstallMessageHandler(previous);
+    return available;
+}
+
+} // namespace
+
+DesktopSoundBackend::DesktopSoundBackend()
+{
+    if (!audioOutputAvailable()) {
+        std::fputs("mokemoke: no audio output found, the game plays without sound\n", stderr);
+        return;
+    }
+    m_music = std::make_unique<MusicDevice>(*new QtMusicPlayer(&m_players));
+    m_effects = new EffectPlayer(&m_players);
+}
+
+DesktopSoundBackend::~DesktopSoundBackend() = default;
+
+void DesktopSoundBackend::sendCommand(const QString &command, QString *reply)
+{
+    if (m_music)
+        m_music->execute(command, reply);
+    else if (reply)
+        reply->clear();
+}
+
+void DesktopSoundBackend::playWave(const QString &path)
+{
+    if (m_effects)
+        m_effects->play(path);
+}

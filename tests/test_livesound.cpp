@@ -1,0 +1,151 @@
+// The game's own sound on a real sound server: a private PulseAudio whose
+// only output is a null sink (see scripts/with_null_sink.sh). Everything the
+// sink plays is recorded from its monitor, so the test hears whether the
+// music and the effects really came out, and when they fell silent.
+
+#include "platform/desktopsound.h"
+#include "testgame.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTest>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int kSilent = 16;   // the null sink plays exact zeros when nothing sounds
+constexpr int kLoud = 4000;   // the tones are written at half scale
+
+// The 16-bit samples the sink played over the next `milliseconds`, while the
+// game's timers keep running. The monitor delivers nothing at all while no
+// stream is open: that is silence too.
+QList<qint16> recordSink(int milliseconds)
+{
+    QProcess recorder;
+    recorder.start(QStringLiteral("parec"), {QStringLiteral("-d"), QStringLiteral("dummy.monitor"),
+                                             QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
+                                             QStringLiteral("--rate=22050"), QStringLiteral("--latency-msec=20")});
+    if (!recorder.waitForStarted())
+        return {};
+    QTest::qWait(milliseconds);
+    recorder.terminate();
+    recorder.waitForFinished();
+    const QByteArray raw = recorder.readAllStandardOutput();
+    QList<qint16> samples(raw.size() / 2);
+    std::memcpy(samples.data(), raw.constData(), samples.size() * 2);
+    return samples;
+}
+
+int loudest(const QList<qint16> &samples)
+{
+    int peak = 0;
+    for (qint16 sample : samples)
+        peak = std::max(peak, std::abs(int(sample)));
+    return peak;
+}
+
+// How long the played sound stayed loud, in seconds.
+double loudSeconds(const QList<qint16> &samples)
+{
+    return std::count_if(samples.begin(), samples.end(), [](qint16 s) { return std::abs(int(s)) > kLoud; })
+        / 22050.0;
+}
+
+// Whether sound comes out within `milliseconds`: a busy machine may take a
+// few seconds to start a fresh audio stream.
+bool heardWithin(int milliseconds)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < milliseconds) {
+        if (loudest(recordSink(400)) > kLoud)
+            return true;
+    }
+    return false;
+}
+
+bool writeTone(const QString &path, double seconds, int hz)
+{
+    return QProcess::execute(QStringLiteral("sox"), {QStringLiteral("-n"), QStringLiteral("-r"), QStringLiteral("22050"),
+                                                     QStringLiteral("-c"), QStringLiteral("1"), QStringLiteral("-b"),
+                                                     QStringLiteral("16"), path, QStringLiteral("synth"),
+                                                     QString::number(seconds), QStringLiteral("sine"),
+                                                     QString::number(hz), QStringLiteral("vol"), QStringLiteral("0.5")})
+        == 0;
+}
+
+} // namespace
+
+class TestLiveSound : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY2(m_sound.hasOutput(), "no sound server: run this test through scripts/with_null_sink.sh");
+        // A one-second tune, so the loop has to start it over within the test.
+        QVERIFY(writeTone(m_folder.path() + QStringLiteral("bgm.wav"), 1.0, 440));
+        QVERIFY(writeTone(m_folder.path() + QStringLiteral("se0.wav"), 0.3, 880));
+        QVERIFY(writeTone(m_folder.path() + QStringLiteral("se1.wav"), 2.0, 660));
+        m_fom = std::make_unique<Fom>(Fom::Services{m_random, m_dialogs, m_sound, m_folder.path()});
+        QVERIFY(m_fom->Form_Load());
+    }
+
+    void musicPlaysFromStartUp() { QVERIFY(heardWithin(10000)); }
+
+    void musicStartsOverAtItsEnd()
+    {
+        // One play of the one-second tune is loud for under a second.
+        QCOMPARE_GT(loudSeconds(recordSink(6000)), 1.8);
+    }
+
+    void uncheckingBgmSilencesTheMusic()
+    {
+        m_fom->menu2[3]->trigger();
+        QTest::qWait(500);
+        QCOMPARE_LT(loudest(recordSink(1500)), kSilent); // and nothing restarts it
+    }
+
+    void effectPlaysOverSilence()
+    {
+        m_fom->PlaySe(1);
+        QVERIFY(heardWithin(5000));
+        QTest::qWait(500);
+        QCOMPARE_LT(loudest(recordSink(500)), kSilent); // a short effect, played once
+    }
+
+    void newEffectCutsOffThePrevious()
+    {
+        m_fom->PlaySe(2); // two seconds long
+        QVERIFY(heardWithin(5000));
+        m_fom->PlaySe(1);
+        QTest::qWait(700);
+        QCOMPARE_LT(loudest(recordSink(500)), kSilent);
+    }
+
+    void checkingBgmResumesTheMusic()
+    {
+        m_fom->menu2[3]->trigger();
+        QVERIFY(heardWithin(5000));
+    }
+
+    void closingTheWindowSilencesEverything()
+    {
+        m_fom->close();
+        QTest::qWait(300);
+        QCOMPARE_LT(loudest(recordSink(800)), kSilent);
+    }
+
+private:
+    ScriptedRandom m_random;
+    ScriptedDialogs m_dialogs;
+    DesktopSoundBackend m_sound;
+    PictureFolder m_folder;
+    std::unique_ptr<Fom> m_fom;
+};
+
+QTEST_MAIN(TestLiveSound)
+#include "test_livesound.moc"

@@ -1,0 +1,150 @@
+// The music device's command strings, run against a player that behaves as
+// Qt's GStreamer player does (stop() rewinds, the end of the file leaves it
+// stopped, an undecodable file reports InvalidMedia).
+
+#include "platform/musicdevice.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class FakePlayer final : public MusicPlayer
+{
+public:
+    void setFile(const QString &path) override
+    {
+        file = QFileInfo(path).fileName();
+        m_state = QMediaPlayer::StoppedState;
+        m_status = path.isEmpty() ? QMediaPlayer::NoMedia
+                 : file == QLatin1String("broken.wav") ? QMediaPlayer::InvalidMedia
+                                                        : QMediaPlayer::LoadedMedia;
+        position = 0;
+    }
+    void play() override
+    {
+        if (m_status == QMediaPlayer::EndOfMedia)
+            position = 0;
+        if (m_status != QMediaPlayer::InvalidMedia)
+            m_status = QMediaPlayer::BufferedMedia;
+        m_state = QMediaPlayer::PlayingState; // even for an invalid file
+    }
+    void pause() override { m_state = QMediaPlayer::PausedState; }
+    void stop() override
+    {
+        m_state = QMediaPlayer::StoppedState;
+        position = 0;
+    }
+    void setPosition(qint64 milliseconds) override { position = milliseconds; }
+    QMediaPlayer::PlaybackState state() const override { return m_state; }
+    QMediaPlayer::MediaStatus status() const override { return m_status; }
+
+    void advance()
+    {
+        if (m_state == QMediaPlayer::PlayingState)
+            position += 1000;
+    }
+    void reachEnd()
+    {
+        m_state = QMediaPlayer::StoppedState;
+        m_status = QMediaPlayer::EndOfMedia;
+        position = 24000;
+    }
+
+    QString file;
+    qint64 position = 0;
+
+private:
+    QMediaPlayer::PlaybackState m_state = QMediaPlayer::StoppedState;
+    QMediaPlayer::MediaStatus m_status = QMediaPlayer::NoMedia;
+};
+
+} // namespace
+
+class TestMusicDevice : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void commands_data()
+    {
+        // Steps are commands, or "~advance" (one second of music) and "~end"
+        // (the file has played to its end). Each command's outcome is "-"
+        // for a failure, its reply for a status query, else "ok".
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("outcomes");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<qint64>("position");
+
+        const QString open = QStringLiteral("open \"%1bgm.wav\" alias MIDI");
+        const QString play = QStringLiteral("play MIDI notify");
+        const QString status = QStringLiteral("status MIDI mode");
+        QTest::newRow("start-up") << QStringList{"close MIDI notify", open, play, status}
+                                  << "- ok ok playing" << "bgm.wav" << qint64(0);
+        QTest::newRow("stop keeps the position")
+            << QStringList{open, play, "~advance", "~advance", "stop MIDI notify", status, play, status}
+            << "ok ok ok stopped ok playing" << "bgm.wav" << qint64(2000);
+        QTest::newRow("the end reads stopped, the loop starts over")
+            << QStringList{open, play, "~advance", "~end", status, "seek MIDI to start", "play MIDI from 0", status}
+            << "ok ok stopped ok ok playing" << "bgm.wav" << qint64(0);
+        QTest::newRow("open closes the device of that name")
+            << QStringList{open, play, "~advance", "open \"%1other.wav\" alias MIDI", status}
+            << "ok ok ok stopped" << "other.wav" << qint64(0);
+        QTest::newRow("open closes it even when the new file is missing")
+            << QStringList{open, play, "open \"%1missing.wav\" alias MIDI", status}
+            << "ok ok - -" << "" << qint64(0);
+        QTest::newRow("a missing file fails every command")
+            << QStringList{"open \"%1missing.wav\" alias MIDI", play, status, "stop MIDI notify",
+                           "seek MIDI to start", "play MIDI from 0", "close MIDI notify"}
+            << "- - - - - - -" << "" << qint64(0);
+        QTest::newRow("an undecodable file plays nothing")
+            << QStringList{"open \"%1broken.wav\" alias MIDI", play, status, "close MIDI notify", status}
+            << "ok - - ok -" << "" << qint64(0);
+        QTest::newRow("other names and commands are ignored")
+            << QStringList{open, play, "~advance", "close WAVE notify", "stop WAVE", "pause MIDI", "status MIDI length",
+                           "play MIDI from soon", "seek MIDI to end", "open \"%1other.wav\" alias WAVE", "", status}
+            << "ok ok - - - - - - - - playing" << "bgm.wav" << qint64(1000);
+        QTest::newRow("words in any letter case")
+            << QStringList{"OPEN \"%1bgm.wav\" ALIAS midi", "Play Midi Notify", "~advance", "STOP midi", "Status MIDI Mode"}
+            << "ok ok ok stopped" << "bgm.wav" << qint64(1000);
+        QTest::newRow("close lets go of the file")
+            << QStringList{open, play, "close MIDI notify", status, play} << "ok ok ok - -" << "" << qint64(0);
+    }
+    void commands()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, outcomes);
+        QFETCH(QString, file);
+        QFETCH(qint64, position);
+
+        QTemporaryDir folder;
+        for (const char *name : {"bgm.wav", "other.wav", "broken.wav"}) {
+            QFile wave(folder.filePath(QLatin1String(name)));
+            QVERIFY(wave.open(QIODevice::WriteOnly));
+        }
+        FakePlayer player;
+        MusicDevice device(player);
+        QStringList results;
+        for (const QString &step : steps) {
+            if (step == QLatin1String("~advance")) {
+                player.advance();
+            } else if (step == QLatin1String("~end")) {
+                player.reachEnd();
+            } else {
+                QString reply = QStringLiteral("junk");
+                const bool ok = device.execute(step.arg(folder.path() + QLatin1Char('/')), &reply);
+                if (!ok)
+                    QCOMPARE(reply, QString()); // a failed query leaves a blank reply
+                results << (!ok ? QStringLiteral("-") : reply.isEmpty() ? QStringLiteral("ok") : reply);
+            }
+        }
+        QCOMPARE(results.join(QLatin1Char(' ')), outcomes);
+        QCOMPARE(player.file, file);
+        QCOMPARE(player.position, position);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestMusicDevice)
+#include "test_musicdevice.moc"
