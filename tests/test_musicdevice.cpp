@@ -115,9 +115,9 @@ private Q_SLOTS:
         QTest::newRow("seek to start rewinds")
             << QStringList{open, play, "~advance", "~advance", "seek MIDI to start", play} << "ok ok ok ok" << "bgm.wav"
             << qint64(0);
-        QTest::newRow("seek stops where it lands, play from moves there, no negatives")
-            << QStringList{open, play, "seek MIDI to 5000", status, "play MIDI from 3000", "~advance", "seek MIDI to -1",
-                           "play MIDI from -5"}
+        QTest::newRow("seek stops where it lands; play from; no negatives")
+            << QStringList{open, play, "seek MIDI to 5000", status, "play MIDI from 3000", "~advance",
+                           "seek MIDI to -1", "play MIDI from -5"}
             << "ok ok ok stopped ok - -" << "bgm.wav" << qint64(4000);
         QTest::newRow("close lets go of the file")
             << QStringList{open, play, "close MIDI notify", status, play} << "ok ok ok - -" << "" << qint64(0);
