@@ -18,7 +18,7 @@ class TestEndings : public QObject
     {
         Fom &fom = *game->fom;
         fom.Mood = moods;
-        fom.WordCount = {static_cast<qint16>(words - 4), 2, 2};
+        fom.WordCount = {static_cast<qint16>(words - 12), 5, 7}; // every list counts
         fom.Day = 99;
         fom.TimDay_Timer();
         while (fom.SceneStep != 14)
@@ -97,34 +97,49 @@ private Q_SLOTS:
         QCOMPARE(fom.Lbl->caption(), u8("明日、この結果がどうでるか・・・楽しみだね"));
     }
 
-    // Each ending's last message (both names in place) and how many clicks
-    // after "Ending NO." lead back to the title.
+    // Each ending replayed from the gallery: its first and last message (both
+    // names in place) and how many messages lead back to the title.
     void endingsToTheirEnd_data()
     {
         QTest::addColumn<int>("ending");
+        QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
         QTest::addColumn<int>("messages");
-        QTest::newRow("0") << 0 << u8("（たけしの家は後に\r\n宇宙人の観光名所として知られることになる・・・）") << 5;
-        QTest::newRow("1") << 1 << u8("一年と半年後・・・\r\n地球は奴隷となるために屈服した") << 5;
-        QTest::newRow("3") << 3 << u8("ぽちとたけしの交流の証に、\r\nすばらしい物物が\r\n次々と日常に溢れていくのだから・・・") << 5;
-        QTest::newRow("4") << 4 << u8("そしてもう、ぽちが現れることは二度となかった") << 5;
-        QTest::newRow("6") << 6 << u8("（たけしのせい？）") << 4;
-        QTest::newRow("7") << 7 << u8("一抹の寂しさを\r\n拭いきれないのであった・・・") << 5;
+        QTest::newRow("0") << 0 << u8("翌日・・・") << u8("（たけしの家は後に\r\n宇宙人の観光名所として知られることになる・・・）") << 5;
+        QTest::newRow("1") << 1 << u8("翌日、ぽちたちは沢山の宇宙船で地球を取り囲んだ") << u8("一年と半年後・・・\r\n地球は奴隷となるために屈服した") << 5;
+        QTest::newRow("2") << 2 << u8("翌日はナンの音沙汰もなかった\r\nそして、数日後、")
+                           << u8("それ以来ぽちとたけしの交流は続いている\r\n愚痴を言うためだけに、\r\n時折ぽちは地球に降り立っていく") << 5;
+        QTest::newRow("3") << 3 << u8("交易をシマショウ\r\nそういってきたのはぽちだった")
+                           << u8("ぽちとたけしの交流の証に、\r\nすばらしい物物が\r\n次々と日常に溢れていくのだから・・・") << 5;
+        QTest::newRow("4") << 4 << u8("ぽちは翌日・・・再びやってきた") << u8("そしてもう、ぽちが現れることは二度となかった") << 5;
+        QTest::newRow("5") << 5 << u8("翌日・・・\r\n早速ぽち達、宇宙人は地球に攻撃を開始した") << u8("そして・・・\r\n地球は崩壊した・・・") << 4;
+        QTest::newRow("6") << 6 << u8("翌日・・・待てども待てどもぽちは帰ってこなかった") << u8("（たけしのせい？）") << 4;
+        QTest::newRow("7") << 7 << u8("翌日・・・\r\nぽちは仲間を従えてやってきた") << u8("一抹の寂しさを\r\n拭いきれないのであった・・・") << 5;
     }
     void endingsToTheirEnd()
     {
         QFETCH(int, ending);
+        QFETCH(QString, first);
         QFETCH(QString, last);
         QFETCH(int, messages);
         Fom &fom = *game->fom;
         fom.menuEnding[ending]->setEnabled(true);
+        fom.MoveImg(5, 0, 90, 100);
         fom.menuEnding[ending]->trigger();
+        QCOMPARE(fom.SceneMode, u8(texts::endingTitles[ending]));
+        QVERIFY(!fom.Tim->isActive() && !fom.Tim2->isActive());
+        QCOMPARE(fom.ImgRect.left, 0.0f);
+        QCOMPARE(fom.ImgRect.width, 100.0f);
+        QCOMPARE(fom.Lbl->caption(), first);
+        QCOMPARE(game->shownPicture(), QStringLiteral("end%1.bmp").arg(ending));
         for (int i = 1; i < messages; ++i)
             game->click();
         QCOMPARE(fom.Lbl->caption(), last);
         QCOMPARE(fom.SceneStep, qint16(5));
         game->click();
         QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
+        QCOMPARE(game->shownPicture(), QStringLiteral("stt.bmp"));
+        QCOMPARE(game->words(0).mid(0, 2), (QStringList{u8("たけし"), u8("ぽち")}));
     }
 
     void choice_data()
@@ -168,7 +183,7 @@ private Q_SLOTS:
         for (int k = 1; k <= 6; ++k)
             fom.menuEnding[k]->setEnabled(true);
         // Endings 1..7 seen, 0 not: still closed.
-        reachFarewell({0, 0, 0, 0}, 10); // ending 7
+        reachFarewell({0, 0, 0, 0}, 20); // ending 7
         game->click();
         QVERIFY(fom.menuEnding[7]->isEnabled());
         QVERIFY(!fom.menuSpecl->menuAction()->isEnabled());
@@ -192,28 +207,6 @@ private Q_SLOTS:
         QVERIFY(!fom.menuSpecl->menuAction()->isEnabled());
     }
 
-    void endingStoryWithNamesEndsOnTheTitle()
-    {
-        Fom &fom = *game->fom;
-        reachFarewell({0, 50, 0, 0}, 20); // anger with too few words: 宇宙戦争
-        game->click();
-        game->click();
-        QCOMPARE(fom.Lbl->caption(), u8("翌日・・・\r\n早速ぽち達、宇宙人は地球に攻撃を開始した"));
-        QCOMPARE(game->shownPicture(), QStringLiteral("end5.bmp"));
-        game->click();
-        QCOMPARE(fom.Lbl->caption(), u8("驚いた人間達は\r\n原因と思われるたけしを処刑したりして\r\n便宜を図ろうとしたが"));
-        game->click();
-        game->click();
-        QCOMPARE(fom.Lbl->caption(), u8("そして・・・\r\n地球は崩壊した・・・"));
-        QCOMPARE(fom.SceneStep, qint16(5));
-        game->click();
-        QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
-        QCOMPARE(game->shownPicture(), QStringLiteral("stt.bmp"));
-        QCOMPARE(fom.Money, 1000);
-        QCOMPARE(int(fom.Day), 0);
-        QCOMPARE(game->words(0).mid(0, 2), (QStringList{u8("たけし"), u8("ぽち")}));
-    }
-
     void galleryReplaysDuringAQuestion()
     {
         Fom &fom = *game->fom;
@@ -224,76 +217,56 @@ private Q_SLOTS:
         QVERIFY(fom.SceneMode.endsWith(QLatin1String("ivent")));
         fom.Day = 44;
         fom.Mood = {40, 0, 0, 0};
-        fom.MoveImg(5, 0, 90, 100);
         fom.menuEnding[2]->trigger();
         QCOMPARE(fom.SceneMode, u8("愚痴関係"));
-        QVERIFY(!fom.Tim->isActive() && !fom.Tim2->isActive());
-        QCOMPARE(fom.ImgRect.left, 0.0f);
-        QCOMPARE(fom.ImgRect.width, 100.0f);
-        QCOMPARE(fom.Lbl->caption(), u8("翌日はナンの音沙汰もなかった\r\nそして、数日後、"));
-        QCOMPARE(game->shownPicture(), QStringLiteral("end2.bmp"));
-        for (int i = 0; i < 4; ++i)
+        while (fom.SceneMode != QLatin1String("stop"))
             game->click();
-        QCOMPARE(fom.Lbl->caption(), u8("それ以来ぽちとたけしの交流は続いている\r\n愚痴を言うためだけに、\r\n時折ぽちは地球に降り立っていく"));
-        game->click();
-        QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
+        QCOMPARE(fom.Money, 1000);
         QCOMPARE(int(fom.Day), 0);
         QCOMPARE(fom.Mood, (Moods{0, 0, 0, 0}));
     }
 
-    void previewMapping_data()
+    void preview_data()
     {
         QTest::addColumn<int>("faceItem");
         QTest::addColumn<int>("motionItem");
         QTest::newRow("無, 横") << 0 << 0;
         QTest::newRow("喜, 縦") << 1 << 1;
         QTest::newRow("怒, 全部") << 2 << 2;
+        QTest::newRow("哀, 全部") << 3 << 2;
         QTest::newRow("楽, 縦") << 4 << 1;
     }
-    void previewMapping()
+    void preview()
     {
         QFETCH(int, faceItem);
         QFETCH(int, motionItem);
         Fom &fom = *game->fom;
         fom.menuSpecl->menuAction()->setEnabled(true);
-        fom.menuSpecl3[motionItem]->trigger();
+        fom.menuSpecl2[faceItem]->trigger(); // either item starts the preview
+        QCOMPARE(fom.SceneMode, QStringLiteral("ugoki"));
+        game->click(); // back to the title, which stops the alien
+        QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
         fom.MoveImg(9, 9, 80, 80);
         fom.Face = 8;
-        fom.menuSpecl2[faceItem]->trigger();
+        fom.Lbl->setCaption(QString());
+        fom.menuSpecl3[motionItem]->trigger();
+        fom.menuSpecl3[motionItem]->trigger(); // the checked item stays checked and the preview restarts
+        QCOMPARE(fom.SceneMode, QStringLiteral("ugoki"));
+        QCOMPARE(fom.Lbl->caption(), u8("宇宙人の動き～★"));
         QCOMPARE(int(fom.Face), 2 * faceItem);
         QCOMPARE(int(fom.MoveKind), motionItem);
         QCOMPARE(fom.ImgRect.left, 0.0f);
         QCOMPARE(fom.ImgRect.height, 100.0f);
-        QCOMPARE(game->shownPicture(), QStringLiteral("%1.bmp").arg(2 * faceItem));
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(fom.menuSpecl2[i]->isChecked(), i == faceItem);
         for (int j = 0; j < 3; ++j)
             QCOMPARE(fom.menuSpecl3[j]->isChecked(), j == motionItem);
-    }
-
-    void previewShowsTheChosenFaceAndMotion()
-    {
-        Fom &fom = *game->fom;
-        fom.menuSpecl->menuAction()->setEnabled(true);
-        fom.menuSpecl3[2]->trigger();
-        fom.menuSpecl2[3]->trigger(); // 哀
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(fom.menuSpecl2[i]->isChecked(), i == 3);
-        QCOMPARE(fom.SceneMode, QStringLiteral("ugoki"));
-        QCOMPARE(int(fom.Face), 6);
-        QCOMPARE(int(fom.MoveKind), 2);
-        QCOMPARE(fom.Lbl->caption(), u8("宇宙人の動き～★"));
-        QCOMPARE(game->shownPicture(), QStringLiteral("6.bmp"));
+        QCOMPARE(game->shownPicture(), QStringLiteral("%1.bmp").arg(2 * faceItem));
         QVERIFY(fom.Tim->isActive() && fom.Tim2->isActive());
         fom.Tim2_Timer();
-        QCOMPARE(game->shownPicture(), QStringLiteral("7.bmp"));
-        fom.Lbl->setCaption(QString());
-        fom.Face = 0;
-        fom.menuSpecl2[3]->trigger(); // the checked item stays checked and the preview restarts
-        QVERIFY(fom.menuSpecl2[3]->isChecked());
-        QCOMPARE(int(fom.Face), 6);
-        QCOMPARE(fom.Lbl->caption(), u8("宇宙人の動き～★"));
+        QCOMPARE(game->shownPicture(), QStringLiteral("%1.bmp").arg(2 * faceItem + 1));
         game->click();
         QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
-        QCOMPARE(game->shownPicture(), QStringLiteral("stt.bmp"));
     }
 };
 

@@ -71,6 +71,8 @@ private Q_SLOTS:
         fom.Money = 777;
         fom.menu2_Click(1);
         fom.menuEnding[2]->setEnabled(true);
+        fom.menuEnding[6]->setEnabled(true); // the last one the slot keeps
+        fom.Opt_Click(2);
         fom.menu1[0]->trigger();
         const SaveSlot saved = fom.CurrentSlot();
 
@@ -80,7 +82,11 @@ private Q_SLOTS:
         fom.Money = 5;
         fom.menu2_Click(1);
         fom.menuEnding[2]->setEnabled(false);
+        fom.menuEnding[6]->setEnabled(false);
         fom.LstItem->clear();
+        fom.Opt_Click(0);
+        fom.StartScene(QStringLiteral("situ"));
+        game->click(); // a question and its hint are on screen
         fom.menu1[1]->trigger();
 
         QCOMPARE(fom.CurrentSlot(), saved);
@@ -88,7 +94,10 @@ private Q_SLOTS:
         QVERIFY(!game->words(0).contains(u8("いぬ")));
         QCOMPARE(fom.LblMoney->caption(), QStringLiteral("777"));
         QCOMPARE(fom.TimDay->interval(), 1000);
-        QVERIFY(fom.menuEnding[2]->isEnabled());
+        QVERIFY(fom.menuEnding[2]->isEnabled() && fom.menuEnding[6]->isEnabled());
+        QVERIFY(fom.Opt[2]->isChecked());
+        QCOMPARE(fom.Txt->foreColor(), 16711680);
+        QVERIFY(!fom.LblQstKazari->isVisibleTo(&fom));
         QVERIFY(game->dialogs.messages.isEmpty());
     }
 

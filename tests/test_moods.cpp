@@ -137,59 +137,40 @@ private Q_SLOTS:
         QCOMPARE(fom.Lst[0]->font().pointSize(), grid.baseFontPoints - 3);
     }
 
-    void horizontalMotionCycle()
+    // The picture's place after some ticks of the motion timer: it turns
+    // when it has gone past its bounds, before that tick's move.
+    void motion_data()
     {
-        Fom &fom = *game->fom;
-        fom.MoveKind = 0;
-        fom.MoveStep = 1;
-        fom.MoveImg(0, 0, 100, 100);
-        float maxLeft = 0, minLeft = 0, minWidth = 100;
-        for (int tick = 0; tick < 44; ++tick) {
-            fom.Tim_Timer();
-            maxLeft = qMax(maxLeft, fom.ImgRect.left);
-            minLeft = qMin(minLeft, fom.ImgRect.left);
-            minWidth = qMin(minWidth, fom.ImgRect.width);
-            // The picture stays centred at 50.
-            QCOMPARE(fom.ImgRect.left + fom.ImgRect.width / 2, 50.0f);
-        }
-        QCOMPARE(maxLeft, 21.0f);
-        QCOMPARE(minLeft, -1.0f);
-        QCOMPARE(minWidth, 58.0f);
-        QCOMPARE(fom.ImgRect.left, 0.0f); // one whole cycle
-        QCOMPARE(int(fom.MoveStep), 1);
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QRectF>("from");
+        QTest::addColumn<int>("ticks");
+        QTest::addColumn<QRectF>("to");
+        QTest::addColumn<int>("step");
+        QTest::newRow("sideways, one cycle") << 0 << QRectF(0, 0, 100, 100) << 44 << QRectF(0, 0, 100, 100) << 1;
+        QTest::newRow("sideways, widest swing") << 0 << QRectF(0, 0, 100, 100) << 21 << QRectF(21, 0, 58, 100) << 1;
+        QTest::newRow("sideways, back past 0") << 0 << QRectF(0, 0, 100, 100) << 43 << QRectF(-1, 0, 102, 100) << -1;
+        QTest::newRow("sideways, exactly 20 goes on") << 0 << QRectF(20, 0, 60, 100) << 1 << QRectF(21, 0, 58, 100) << 1;
+        QTest::newRow("sideways, past 20 turns") << 0 << QRectF(20, 0, 60, 100) << 2 << QRectF(20, 0, 60, 100) << -1;
+        QTest::newRow("vertical resets the sides") << 1 << QRectF(12, 90, 76, 10) << 1 << QRectF(0, 91, 100, 9) << 1;
+        QTest::newRow("vertical, past 90 turns") << 1 << QRectF(12, 90, 76, 10) << 2 << QRectF(0, 90, 100, 10) << -1;
+        QTest::newRow("whole body") << 2 << QRectF(0, 0, 100, 100) << 1 << QRectF(1, 1, 98, 99) << 1;
     }
-
-    void reversalEdges()
+    void motion()
     {
+        QFETCH(int, kind);
+        QFETCH(QRectF, from);
+        QFETCH(int, ticks);
+        QFETCH(QRectF, to);
+        QFETCH(int, step);
         Fom &fom = *game->fom;
-        fom.MoveKind = 0;
+        fom.MoveKind = static_cast<qint16>(kind);
         fom.MoveStep = 1;
-        fom.MoveImg(20, 0, 60, 100);
-        fom.Tim_Timer(); // exactly 20 does not turn
-        QCOMPARE(fom.ImgRect.left, 21.0f);
-        fom.Tim_Timer(); // past 20 turns, before moving
-        QCOMPARE(fom.ImgRect.left, 20.0f);
-        QCOMPARE(fom.ImgRect.width, 60.0f);
-        QCOMPARE(int(fom.MoveStep), -1);
-
-        fom.MoveKind = 1; // vertical resets left and width
-        fom.MoveStep = 1;
-        fom.MoveImg(12, 90, 76, 10);
-        fom.Tim_Timer();
-        QCOMPARE(fom.ImgRect.left, 0.0f);
-        QCOMPARE(fom.ImgRect.width, 100.0f);
-        QCOMPARE(fom.ImgRect.top, 91.0f);
-        fom.Tim_Timer();
-        QCOMPARE(fom.ImgRect.top, 90.0f);
-        QCOMPARE(fom.ImgRect.height, 10.0f);
-
-        fom.MoveKind = 2;
-        fom.MoveStep = 1;
-        fom.MoveImg(0, 0, 100, 100);
-        fom.Tim_Timer();
-        QCOMPARE(fom.ImgRect.top, 1.0f);
-        QCOMPARE(fom.ImgRect.width, 98.0f);
-        QCOMPARE(fom.ImgRect.height, 99.0f);
+        fom.MoveImg(from.left(), from.top(), from.width(), from.height());
+        for (int tick = 0; tick < ticks; ++tick)
+            fom.Tim_Timer();
+        const Fom::ImgPlace &place = fom.ImgRect;
+        QCOMPARE(QRectF(place.left, place.top, place.width, place.height), to);
+        QCOMPARE(int(fom.MoveStep), step);
     }
 
     void faceFlipsBetweenItsTwoPictures()

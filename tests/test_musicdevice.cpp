@@ -109,6 +109,16 @@ private Q_SLOTS:
         QTest::newRow("words in any letter case")
             << QStringList{"OPEN \"%1bgm.wav\" ALIAS midi", "Play Midi Notify", "~advance", "STOP midi", "Status MIDI Mode"}
             << "ok ok ok stopped" << "bgm.wav" << qint64(1000);
+        QTest::newRow("a quoted path keeps its spaces")
+            << QStringList{"open \"%1my tune.wav\" alias MIDI", play, status} << "ok ok playing" << "my tune.wav"
+            << qint64(0);
+        QTest::newRow("seek to start rewinds")
+            << QStringList{open, play, "~advance", "~advance", "seek MIDI to start", play} << "ok ok ok ok" << "bgm.wav"
+            << qint64(0);
+        QTest::newRow("seek stops where it lands; play from; no negatives")
+            << QStringList{open, play, "seek MIDI to 5000", status, "play MIDI from 3000", "~advance",
+                           "seek MIDI to -1", "play MIDI from -5"}
+            << "ok ok ok stopped ok - -" << "bgm.wav" << qint64(4000);
         QTest::newRow("close lets go of the file")
             << QStringList{open, play, "close MIDI notify", status, play} << "ok ok ok - -" << "" << qint64(0);
     }
@@ -120,7 +130,7 @@ private Q_SLOTS:
         QFETCH(qint64, position);
 
         QTemporaryDir folder;
-        for (const char *name : {"bgm.wav", "other.wav", "broken.wav"}) {
+        for (const char *name : {"bgm.wav", "other.wav", "broken.wav", "my tune.wav"}) {
             QFile wave(folder.filePath(QLatin1String(name)));
             QVERIFY(wave.open(QIODevice::WriteOnly));
         }

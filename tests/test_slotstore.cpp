@@ -111,14 +111,42 @@ private Q_SLOTS:
         QCOMPARE(filesIn(dir.path()), slotFileNames()); // the load cleared every leftover
     }
 
+    // A new file that cannot be written, or not flushed to the disk before
+    // the journal makes it count, fails the save.
+    void failedFirstSaveLeavesNoSlot_data()
+    {
+        QTest::addColumn<QString>("failing");
+        QTest::newRow("write") << QStringLiteral("write kotoba1.dat.new");
+        QTest::newRow("flush") << QStringLiteral("sync str.dat.new");
+    }
     void failedFirstSaveLeavesNoSlot()
     {
+        QFETCH(QString, failing);
         QTemporaryDir dir;
         FaultyFileOps files;
-        files.failOn(QStringLiteral("write kotoba1.dat.new"));
+        files.failOn(failing);
         QVERIFY(!SlotStore(files, dir.path()).save(newSlot));
         QCOMPARE(slotOnDisk(dir.path()), QStringLiteral("none"));
         QCOMPARE(filesIn(dir.path()), QStringList());
+    }
+
+    // Killed while undoing a save whose move failed: the next load finishes
+    // the undo and finds the old save.
+    void rollbackJournalPutsTheOldSaveBack()
+    {
+        QTemporaryDir dir;
+        DiskFileOps disk;
+        QVERIFY(SlotStore(disk, dir.path()).save(oldSlot));
+        QStringList journal{QStringLiteral("rollback")};
+        for (int i = 0; i < slotfiles::count; ++i) {
+            const QString file = dir.path() + QLatin1Char('/') + QLatin1String(slotfiles::names[i]);
+            journal << QLatin1String(slotfiles::names[i]);
+            if (i < 2) // these two had moved in when the move failed
+                QVERIFY(disk.rename(file, file + QStringLiteral(".old")) && disk.write(file, newSlot[i]));
+        }
+        QVERIFY(disk.write(dir.path() + QStringLiteral("/save.journal"), journal.join(QLatin1Char('\n')).toLatin1()));
+        QCOMPARE(slotOnDisk(dir.path()), QStringLiteral("old"));
+        QCOMPARE(filesIn(dir.path()), slotFileNames());
     }
 
     void folderThatCannotBeMade()

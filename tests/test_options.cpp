@@ -1,0 +1,99 @@
+// The sound effects and the options menu: "SE", fast time and the music.
+
+#include "testgame.h"
+
+#include <QTest>
+
+class TestOptions : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestGame> game;
+
+    // Does what the player does to hear sound effect `number`.
+    void causeEffect(int number)
+    {
+        Fom &fom = *game->fom;
+        switch (number) {
+        case 1: return fom.StartScene(QStringLiteral("situ")); // the question chime
+        case 2: return fom.ADD_Click();
+        case 3: return fom.ComItem_Click();
+        case 4: return fom.ComLstQra_MouseDown(0);
+        default: return QTest::keyClick(fom.Txt, Qt::Key_A);
+        }
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        game = TestGame::inFreePlay();
+        QVERIFY(game);
+    }
+
+    void effects_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("effectsOn");
+        const char *names[] = {"question", "teach", "use item", "forget", "ordinary key"};
+        for (int number = 1; number <= 5; ++number) {
+            QTest::addRow("%s", names[number - 1]) << number << true;
+            QTest::addRow("%s, SE off", names[number - 1]) << number << false;
+        }
+    }
+    void effects()
+    {
+        QFETCH(int, number);
+        QFETCH(bool, effectsOn);
+        Fom &fom = *game->fom;
+        if (!effectsOn)
+            fom.menu2[4]->trigger();
+        QCOMPARE(fom.menu2[4]->isChecked(), effectsOn);
+        game->sound.waves.clear();
+        causeEffect(number);
+        const QString file = game->folder.path() + QStringLiteral("se%1.wav").arg(number - 1);
+        QCOMPARE(game->sound.waves, effectsOn ? QStringList{file} : QStringList());
+        QVERIFY(fom.TimBGM->isActive()); // the music plays on
+    }
+
+    void musicOption()
+    {
+        Fom &fom = *game->fom;
+        QVERIFY(fom.TimBGM->isActive());
+        game->sound.commands.clear();
+        game->sound.statusReply = QStringLiteral("stopped");
+        fom.TimBGM_Timer(); // the tune ended: it starts over
+        QCOMPARE(game->sound.commands, (QStringList{QStringLiteral("status MIDI mode"),
+                                                    QStringLiteral("seek MIDI to start"),
+                                                    QStringLiteral("play MIDI from 0")}));
+        fom.menu2[3]->trigger();
+        QVERIFY(!fom.menu2[3]->isChecked());
+        QVERIFY(!fom.TimBGM->isActive());
+        QCOMPARE(game->sound.commands.last(), QStringLiteral("stop MIDI notify"));
+        game->sound.commands.clear();
+        fom.TimBGM_Timer(); // switched off: a stopped tune stays stopped
+        QCOMPARE(game->sound.commands, QStringList{QStringLiteral("status MIDI mode")});
+        fom.menu2[3]->trigger();
+        QVERIFY(fom.TimBGM->isActive());
+        QCOMPARE(game->sound.commands.last(), QStringLiteral("play MIDI notify"));
+    }
+
+    void fastTimeOption()
+    {
+        Fom &fom = *game->fom;
+        QCOMPARE(fom.TimDay->interval(), 10000);
+        fom.menu2[1]->trigger();
+        QVERIFY(fom.menu2[1]->isChecked());
+        QCOMPARE(fom.TimDay->interval(), 1000);
+        QVERIFY(fom.TimDay->isActive());
+        fom.menu2[1]->trigger();
+        QVERIFY(!fom.menu2[1]->isChecked());
+        QCOMPARE(fom.TimDay->interval(), 10000);
+        // During a scene the clock stays stopped whatever its speed.
+        fom.StartScene(QStringLiteral("situ"));
+        fom.menu2[1]->trigger();
+        QVERIFY(!fom.TimDay->isActive());
+        QCOMPARE(fom.TimDay->interval(), 1000);
+    }
+};
+
+QTEST_MAIN(TestOptions)
+#include "test_options.moc"
