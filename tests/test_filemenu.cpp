@@ -217,14 +217,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(QStringList, boxes);
         auto game = TestGame::inFreePlay();
-        if (file != "-")
-            writeSlotFiles(game->folder.path(), {}); // nothing of a slot is needed
         QFile help(game->folder.path() + QStringLiteral("help.txt"));
-        if (file != "-") {
-            QVERIFY(help.open(QIODevice::WriteOnly));
-            help.write(file);
-            help.close();
-        }
+        if (file != "-")
+            QVERIFY(help.open(QIODevice::WriteOnly) && help.write(file) == file.size() && help.flush());
         const Snapshot before = snapshot(*game->fom);
         game->fom->menu1[3]->trigger();
         QCOMPARE(game->dialogs.messages, boxes);
