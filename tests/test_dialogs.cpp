@@ -51,46 +51,34 @@ private Q_SLOTS:
         game->fom->menuEnding[5]->setEnabled(true);
     }
 
+    // A replay asks first during a game only; a refusal leaves the game as it was.
     void replayAsksOnlyDuringAGame_data()
     {
         QTest::addColumn<QString>("mode"); // empty: free play
         QTest::addColumn<bool>("asks");
-        QTest::newRow("free play") << QString() << true;
-        QTest::newRow("question") << u8("situ") << true;
-        QTest::newRow("farewell") << u8("ending") << true;
-        QTest::newRow("title") << u8("stop") << false;
-        QTest::newRow("another replay") << u8("親愛関係") << false;
-        QTest::newRow("preview") << u8("ugoki") << false;
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("free play") << QString() << true << true;
+        QTest::newRow("question") << u8("situ") << true << true;
+        QTest::newRow("farewell") << u8("ending") << true << true;
+        QTest::newRow("title") << u8("stop") << false << true;
+        QTest::newRow("another replay") << u8("親愛関係") << false << true;
+        QTest::newRow("preview") << u8("ugoki") << false << true;
+        QTest::newRow("free play, refused") << QString() << true << false;
+        QTest::newRow("question, refused") << u8("situ") << true << false;
     }
     void replayAsksOnlyDuringAGame()
     {
         QFETCH(QString, mode);
         QFETCH(bool, asks);
-        Fom &fom = *game->fom;
-        if (!mode.isEmpty())
-            fom.StartScene(mode);
-        fom.menuEnding[5]->trigger(); // answered yes
-        QCOMPARE(game->dialogs.questions.size(), asks ? 1 : 0);
-        QCOMPARE(fom.SceneMode, u8("宇宙戦争"));
-        QCOMPARE(fom.Lbl->caption(), u8("翌日・・・\r\n早速ぽち達、宇宙人は地球に攻撃を開始した"));
-    }
-
-    void replayRefusedKeepsTheGame_data()
-    {
-        QTest::addColumn<bool>("inQuestion");
-        QTest::newRow("free play") << false;
-        QTest::newRow("question") << true;
-    }
-    void replayRefusedKeepsTheGame()
-    {
-        QFETCH(bool, inQuestion);
+        QFETCH(bool, yes);
         Fom &fom = *game->fom;
         fom.Txt->setText(u8("うみ"));
         fom.ADD_Click();
         fom.MoveImg(5, 0, 90, 100);
-        if (inQuestion) {
-            fom.StartScene(QStringLiteral("situ"));
-            game->random.script({0.4});
+        if (!mode.isEmpty())
+            fom.StartScene(mode);
+        if (mode == QLatin1String("situ")) {
+            game->random.script({0.4}); // question 8
             game->click();
         }
         fom.Day = 44;
@@ -110,12 +98,15 @@ private Q_SLOTS:
             return state;
         };
         const QStringList before = snapshot();
-
-        game->dialogs.replies = {false};
+        game->dialogs.replies = {yes};
         fom.menuEnding[5]->trigger();
-        QCOMPARE(game->dialogs.questions.size(), 1);
-        QCOMPARE(snapshot(), before);
-        QVERIFY(fom.LstItem->count() > 0 && fom.Tim->isActive());
+        QCOMPARE(game->dialogs.questions.size(), asks ? 1 : 0);
+        if (!yes) {
+            QCOMPARE(snapshot(), before);
+            return;
+        }
+        QCOMPARE(fom.SceneMode, u8("宇宙戦争"));
+        QCOMPARE(fom.Lbl->caption(), u8("翌日・・・\r\n早速ぽち達、宇宙人は地球に攻撃を開始した"));
     }
 
     // Must run before the translation is loaded: nothing can unload it.

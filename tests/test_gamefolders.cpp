@@ -35,21 +35,17 @@ private Q_SLOTS:
         QFETCH(QString, expectedData);
         QFETCH(QString, expectedSave);
         QTemporaryDir root;
-        const QMap<QString, QString> folders{
-            {QStringLiteral("program"), root.filePath(QStringLiteral("prefix/bin"))},
-            {QStringLiteral("installed"), root.filePath(QStringLiteral("prefix/share/game"))},
-            {QStringLiteral("user"), root.filePath(QStringLiteral("home/.local/share/game"))},
-        };
-        QVERIFY(QDir().mkpath(folders[QStringLiteral("program")]));
+        const QMap<QString, QString> folders{{"program", root.filePath("prefix/bin")},
+                                             {"installed", root.filePath("prefix/share/game")},
+                                             {"user", root.filePath("home/.local/share/game")}};
+        QVERIFY(QDir().mkpath(folders["program"]));
         if (dataBeside)
-            QVERIFY(QFile(folders[QStringLiteral("program")] + QStringLiteral("/0.bmp")).open(QIODevice::WriteOnly));
-
+            QVERIFY(QFile(folders["program"] + "/0.bmp").open(QIODevice::WriteOnly));
         // The installed folder comes as the program sees it, "bin/../share/...".
-        const GameFolders chosen = resolveGameFolders({folders[QStringLiteral("program")],
-                                                       root.filePath(QStringLiteral("prefix/bin/../share/game")),
-                                                       folders[QStringLiteral("user")], writable});
-        QCOMPARE(chosen.appPath, folders[expectedData] + QLatin1Char('/'));
-        QCOMPARE(chosen.savePath, folders[expectedSave] + QLatin1Char('/'));
+        const GameFolders chosen = resolveGameFolders(
+            {folders["program"], root.filePath("prefix/bin/../share/game"), folders["user"], writable});
+        QCOMPARE(chosen.appPath, folders[expectedData] + '/');
+        QCOMPARE(chosen.savePath, folders[expectedSave] + '/');
     }
 
     void playerFolderIsNamedByTheGameId()

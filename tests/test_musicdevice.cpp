@@ -17,48 +17,38 @@ public:
     void setFile(const QString &path) override
     {
         file = QFileInfo(path).fileName();
-        m_state = QMediaPlayer::StoppedState;
-        m_status = path.isEmpty() ? QMediaPlayer::NoMedia
-                 : file == QLatin1String("broken.wav") ? QMediaPlayer::InvalidMedia
-                                                        : QMediaPlayer::LoadedMedia;
+        playState = QMediaPlayer::StoppedState;
+        mediaStatus = path.isEmpty() ? QMediaPlayer::NoMedia
+                    : file == QLatin1String("broken.wav") ? QMediaPlayer::InvalidMedia : QMediaPlayer::LoadedMedia;
         position = 0;
     }
     void play() override
     {
-        if (m_status == QMediaPlayer::EndOfMedia)
+        if (mediaStatus == QMediaPlayer::EndOfMedia)
             position = 0;
-        if (m_status != QMediaPlayer::InvalidMedia)
-            m_status = QMediaPlayer::BufferedMedia;
-        m_state = QMediaPlayer::PlayingState; // even for an invalid file
+        if (mediaStatus != QMediaPlayer::InvalidMedia)
+            mediaStatus = QMediaPlayer::BufferedMedia;
+        playState = QMediaPlayer::PlayingState; // even for an invalid file
     }
-    void pause() override { m_state = QMediaPlayer::PausedState; }
-    void stop() override
-    {
-        m_state = QMediaPlayer::StoppedState;
-        position = 0;
-    }
+    void pause() override { playState = QMediaPlayer::PausedState; }
+    void stop() override { playState = QMediaPlayer::StoppedState; position = 0; }
     void setPosition(qint64 milliseconds) override { position = milliseconds; }
-    QMediaPlayer::PlaybackState state() const override { return m_state; }
-    QMediaPlayer::MediaStatus status() const override { return m_status; }
+    QMediaPlayer::PlaybackState state() const override { return playState; }
+    QMediaPlayer::MediaStatus status() const override { return mediaStatus; }
 
-    void advance()
-    {
-        if (m_state == QMediaPlayer::PlayingState)
-            position += 1000;
-    }
+    // One second of music, if it plays.
+    void advance() { position += playState == QMediaPlayer::PlayingState ? 1000 : 0; }
     void reachEnd()
     {
-        m_state = QMediaPlayer::StoppedState;
-        m_status = QMediaPlayer::EndOfMedia;
+        playState = QMediaPlayer::StoppedState;
+        mediaStatus = QMediaPlayer::EndOfMedia;
         position = 24000;
     }
 
     QString file;
     qint64 position = 0;
-
-private:
-    QMediaPlayer::PlaybackState m_state = QMediaPlayer::StoppedState;
-    QMediaPlayer::MediaStatus m_status = QMediaPlayer::NoMedia;
+    QMediaPlayer::PlaybackState playState = QMediaPlayer::StoppedState;
+    QMediaPlayer::MediaStatus mediaStatus = QMediaPlayer::NoMedia;
 };
 
 } // namespace

@@ -15,11 +15,9 @@ private Q_SLOTS:
         TestGame game;
         QVERIFY(game.start());
         game.sound.commands.removeAll(QStringLiteral("status MIDI mode"));
-        QCOMPARE(game.sound.commands, (QStringList{QStringLiteral("close MIDI notify"),
-                                                   QStringLiteral("open \"%1bgm.wav\" alias MIDI").arg(game.folder.path()),
-                                                   QStringLiteral("play MIDI notify")}));
+        const QString open = QStringLiteral("open \"%1bgm.wav\" alias MIDI").arg(game.folder.path());
+        QCOMPARE(game.sound.commands, (QStringList{"close MIDI notify", open, "play MIDI notify"}));
         QVERIFY(game.fom->TimBGM->isActive());
-        QCOMPARE(game.fom->TimBGM->interval(), 1);
     }
 
     void loopRestartsOnlyAStoppedTune_data()
@@ -48,9 +46,9 @@ private Q_SLOTS:
         game.sound.commands.clear();
         game.sound.statusReply = reply;
         game.fom->TimBGM_Timer();
-        QStringList expected{QStringLiteral("status MIDI mode")};
+        QStringList expected{"status MIDI mode"};
         if (restarts)
-            expected << QStringLiteral("seek MIDI to start") << QStringLiteral("play MIDI from 0");
+            expected << "seek MIDI to start" << "play MIDI from 0";
         QCOMPARE(game.sound.commands, expected);
     }
 };

@@ -6,6 +6,7 @@
 #include "testgame.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -53,12 +54,6 @@ class TestWindow : public QObject
             game->fom->RefillBox();
         QApplication::processEvents();
     }
-    void fill(QListWidget *list, int n)
-    {
-        for (int i = 0; i < n; ++i)
-            listbox::insert(list, listbox::count(list), u8("ことば%1").arg(i));
-        QApplication::processEvents();
-    }
     QListWidget *listNamed(const QString &name) const { return game->fom->findChild<QListWidget *>(name); }
 
 private Q_SLOTS:
@@ -73,11 +68,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("moved");
         QTest::addColumn<QString>("other");
         QTest::addColumn<QString>("way");
-        const std::pair<const char *, const char *> pairs[] = {{"LstItem", "LstItemMoney"}, {"LstItemMoney", "LstItem"}};
-        for (const auto &[moved, other] : pairs) {
+        for (const auto &[moved, other] : {std::pair{"LstItem", "LstItemMoney"}, std::pair{"LstItemMoney", "LstItem"}}) {
             for (const char *way : {"wheel", "bar", "keys"})
-                QTest::addRow("%s by %s", moved, way) << QString::fromLatin1(moved) << QString::fromLatin1(other)
-                                                    << QString::fromLatin1(way);
+                QTest::addRow("%s by %s", moved, way) << moved << other << way;
         }
     }
     void boxListsScrollTogether()
@@ -86,8 +79,7 @@ private Q_SLOTS:
         QFETCH(QString, other);
         QFETCH(QString, way);
         fillBox();
-        QListWidget *list = listNamed(moved);
-        QListWidget *beside = listNamed(other);
+        QListWidget *list = listNamed(moved), *beside = listNamed(other);
         QVERIFY(list->verticalScrollBar()->maximum() > 0); // ten items do not fit
         if (way == QLatin1String("wheel")) {
             const QPointF at(5, 5);
@@ -116,7 +108,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QListWidget *list = listNamed(name);
-        fill(list, 40);
+        for (int i = 0; i < 40; ++i)
+            listbox::insert(list, listbox::count(list), u8("ことば%1").arg(i));
+        QApplication::processEvents();
         // The last row in view ends exactly where the view ends.
         const QWidget *view = list->viewport();
         const QModelIndex last = list->indexAt(QPoint(2, view->height() - 1));
@@ -126,53 +120,41 @@ private Q_SLOTS:
         const QRectF cell = game->fom->GridRect(list);
         const double cellHeight = game->fom->centralWidget()->height() / 16.0 * cell.height();
         QVERIFY(list->height() > cellHeight - list->visualRect(last).height() - 1);
+        // The word lists show their own bar, which must read on black.
+        if (QScrollBar *bar = list->verticalScrollBar(); !name.startsWith(QLatin1String("LstItem"))) {
+            QVERIFY(bar->isVisible());
+            const auto [brightest, darkest] = greyRange(bar, bar->rect().adjusted(1, 1, -1, -1));
+            QVERIFY2(brightest > 110 && darkest > 20, qPrintable(QStringLiteral("%1..%2").arg(darkest).arg(brightest)));
+        }
     }
 
     void marksReadOnBlack_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("chosen");
-        QTest::newRow("noun chosen") << "Opt0" << true;
-        QTest::newRow("noun not chosen") << "Opt0" << false;
-        QTest::newRow("adjective chosen") << "Opt2" << true;
-        QTest::newRow("adjective not chosen") << "Opt2" << false;
-        QTest::newRow("overwrite ticked") << "Chk" << true;
-        QTest::newRow("overwrite not ticked") << "Chk" << false;
+        for (const char *name : {"Opt0", "Opt2", "Chk"}) {
+            QTest::addRow("%s chosen", name) << QString::fromLatin1(name) << true;
+            QTest::addRow("%s not chosen", name) << QString::fromLatin1(name) << false;
+        }
     }
     void marksReadOnBlack()
     {
         QFETCH(QString, name);
         QFETCH(bool, chosen);
         auto *button = game->fom->findChild<QAbstractButton *>(name);
-        if (auto *option = qobject_cast<QRadioButton *>(button); option && !chosen)
+        const bool option = qobject_cast<QRadioButton *>(button) != nullptr;
+        if (option && !chosen)
             game->fom->Opt_Click(name == QLatin1String("Opt0") ? 1 : 0);
         else
             button->setChecked(chosen);
-        QCOMPARE(button->isChecked(), chosen);
         const QRect mark = markOf(button);
         const int brightest = greyRange(button, mark).first;
         // An empty mark is a dim outline, still seen on black; a chosen one
         // is lit in full colour, an option's right in its middle.
-        QVERIFY2(brightest > 40, "the mark disappears on black");
-        if (chosen)
-            QVERIFY2(brightest > 180, qPrintable(QStringLiteral("chosen mark too dim: %1").arg(brightest)));
-        else
-            QVERIFY2(brightest < 150, qPrintable(QStringLiteral("empty mark looks chosen: %1").arg(brightest)));
-        if (qobject_cast<QRadioButton *>(button)) {
+        QVERIFY2(brightest > 40 && (chosen ? brightest > 180 : brightest < 150), qPrintable(QString::number(brightest)));
+        if (option) {
             const int middle = greyRange(button, QRect(mark.center(), QSize(1, 1))).first;
             QVERIFY2(chosen ? middle > 180 : middle < 40, qPrintable(QStringLiteral("middle: %1").arg(middle)));
-        }
-    }
-
-    void scrollBarsReadOnBlack()
-    {
-        for (int k = 0; k < 3; ++k) {
-            fill(game->fom->Lst[k], 40);
-            QScrollBar *bar = game->fom->Lst[k]->verticalScrollBar();
-            QVERIFY(bar->isVisible());
-            const auto [brightest, darkest] = greyRange(bar, bar->rect().adjusted(1, 1, -1, -1));
-            QVERIFY2(brightest > 110, qPrintable(QStringLiteral("bar too dark: %1").arg(brightest)));
-            QVERIFY2(darkest > 20, qPrintable(QStringLiteral("groove lost on black: %1").arg(darkest)));
         }
     }
 
@@ -217,22 +199,20 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), fom.Txt);
     }
 
-    // Kept apart from the entry's other key tests in test_teaching.
+    // What the keys choose is tested in test_teaching; here, only that an
+    // answer never lands in the entry while a key in free play does.
     void answerKeysNeverReachTheEntry_data()
     {
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("inQuestion");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<int>("cursor");
-        QTest::addColumn<QString>("reply"); // of question 8, after Enter
-        QTest::newRow("Y answers yes") << int(Qt::Key_Y) << true << "ab" << 1 << u8("っぽ");
-        QTest::newRow("Left answers yes") << int(Qt::Key_Left) << true << "ab" << 1 << u8("っぽ");
-        QTest::newRow("N answers no") << int(Qt::Key_N) << true << "ab" << 1 << u8("いや～ん");
-        QTest::newRow("Right answers no") << int(Qt::Key_Right) << true << "ab" << 1 << u8("いや～ん");
-        QTest::newRow("Y types in free play") << int(Qt::Key_Y) << false << "ayb" << 2 << QString();
-        QTest::newRow("N types in free play") << int(Qt::Key_N) << false << "anb" << 2 << QString();
-        QTest::newRow("Left moves in free play") << int(Qt::Key_Left) << false << "ab" << 0 << QString();
-        QTest::newRow("Right moves in free play") << int(Qt::Key_Right) << false << "ab" << 2 << QString();
+        for (Qt::Key key : {Qt::Key_Y, Qt::Key_N, Qt::Key_Left, Qt::Key_Right})
+            QTest::addRow("%s in a question", qPrintable(QKeySequence(key).toString())) << int(key) << true << "ab" << 1;
+        QTest::newRow("Y types in free play") << int(Qt::Key_Y) << false << "ayb" << 2;
+        QTest::newRow("N types in free play") << int(Qt::Key_N) << false << "anb" << 2;
+        QTest::newRow("Left moves in free play") << int(Qt::Key_Left) << false << "ab" << 0;
+        QTest::newRow("Right moves in free play") << int(Qt::Key_Right) << false << "ab" << 2;
     }
     void answerKeysNeverReachTheEntry()
     {
@@ -240,7 +220,6 @@ private Q_SLOTS:
         QFETCH(bool, inQuestion);
         QFETCH(QString, entry);
         QFETCH(int, cursor);
-        QFETCH(QString, reply);
         Fom &fom = *game->fom;
         if (inQuestion) {
             fom.StartScene(QStringLiteral("situ"));
@@ -253,14 +232,8 @@ private Q_SLOTS:
         QTest::keyClick(fom.Txt, Qt::Key(key));
         QCOMPARE(fom.Txt->text(), entry);
         QCOMPARE(fom.Txt->cursorPosition(), cursor);
-        if (!inQuestion) {
-            QCOMPARE(fom.SceneMode, QStringLiteral("tyu"));
-            QVERIFY(game->sound.waves.last().endsWith(QLatin1String("se4.wav"))); // the ordinary key sound
-            return;
-        }
-        QTest::keyClick(fom.Txt, Qt::Key_Return);
-        QCOMPARE(fom.Lbl->caption(), reply);
-        QCOMPARE(fom.Txt->text(), entry);
+        if (inQuestion)
+            QCOMPARE(fom.LblButton, key == Qt::Key_Y || key == Qt::Key_Left ? 1 : 2);
     }
 };
 
