@@ -33,7 +33,8 @@ QList<qint16> recordSink(int milliseconds)
     recorder.waitForFinished();
     const QByteArray raw = recorder.readAllStandardOutput();
     QList<qint16> samples(raw.size() / 2);
-    std::memcpy(samples.data(), raw.constData(), samples.size() * 2);
+    if (!samples.isEmpty()) // an empty list has no buffer to copy into
+        std::memcpy(samples.data(), raw.constData(), samples.size() * 2);
     return samples;
 }
 
