@@ -3,25 +3,95 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <optional>
 #include <vector>
 
 namespace {
 
-std::optional<QByteArray> convert(const char *to, const char *from, const QByteArray &in)
+// glibc's converter is the authority on cp932; asking it once per code at
+// first use and looking the answers up afterwards is many times faster than
+// converting whole files through it, which a full save slot felt.
+constexpr char16_t noCharacter = 0xFFFF; // never the decoding of a cp932 code
+constexpr quint16 noCode = 0xFFFF;       // 0xFF is never a lead byte
+
+bool isLeadByte(uchar byte)
 {
-    iconv_t cd = iconv_open(to, from);
-    if (cd == reinterpret_cast<iconv_t>(-1))
-        return std::nullopt;
-    std::vector<char> out(static_cast<size_t>(in.size()) * 4 + 16);
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+struct Tables
+{
+    std::vector<char16_t> toUnicode = std::vector<char16_t>(0x10000, noCharacter); // by code
+    std::vector<quint16> toCode = std::vector<quint16>(0x10000, noCode);            // by UTF-16 unit
+};
+
+// One conversion through iconv; the output, or nothing when it fails.
+std::optional<QByteArray> convertOne(iconv_t cd, const QByteArray &in)
+{
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    char out[8];
     char *inPtr = const_cast<char *>(in.constData());
     size_t inLeft = static_cast<size_t>(in.size());
-    char *outPtr = out.data();
-    size_t outLeft = out.size();
-    const size_t result = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-    iconv_close(cd);
-    if (result == static_cast<size_t>(-1) || inLeft != 0)
+    char *outPtr = out;
+    size_t outLeft = sizeof out;
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1) || inLeft != 0)
         return std::nullopt;
-    return QByteArray(out.data(), static_cast<qsizetype>(out.size() - outLeft));
+    return QByteArray(out, static_cast<qsizetype>(sizeof out - outLeft));
+}
+
+QByteArray twoBytes(int first, int second)
+{
+    QByteArray bytes;
+    bytes.append(char(first)).append(char(second));
+    return bytes;
+}
+
+QByteArray codeBytes(int code)
+{
+    return code > 0xFF ? twoBytes(code >> 8, code & 0xFF) : QByteArray(1, char(code));
+}
+
+Tables buildTables()
+{
+    Tables tables;
+    iconv_t decoder = iconv_open("UTF-16LE", "CP932");
+    iconv_t encoder = iconv_open("CP932", "UTF-16LE");
+    if (decoder == reinterpret_cast<iconv_t>(-1) || encoder == reinterpret_cast<iconv_t>(-1))
+        return tables; // no converter: nothing encodes or decodes
+    auto learn = [&](int code) {
+        const auto unit = convertOne(decoder, codeBytes(code));
+        if (unit && unit->size() == 2)
+            tables.toUnicode[code] = char16_t(uchar(unit->at(0)) | uchar(unit->at(1)) << 8);
+    };
+    for (int byte = 0; byte <= 0xFF; ++byte) {
+        if (!isLeadByte(uchar(byte)))
+            learn(byte);
+        else
+            for (int trail = 0x40; trail <= 0xFC; ++trail)
+                learn(byte << 8 | trail);
+    }
+    // Several codes may decode to one character: keep the one the converter
+    // writes, and only if it reads back as that character.
+    for (int code = 0; code <= 0xFFFF; ++code) {
+        const char16_t unit = tables.toUnicode[code];
+        if (unit == noCharacter || tables.toCode[unit] != noCode)
+            continue;
+        const auto bytes = convertOne(encoder, twoBytes(unit & 0xFF, unit >> 8));
+        if (!bytes || bytes->isEmpty() || bytes->size() > 2)
+            continue;
+        const int written = bytes->size() == 2 ? uchar(bytes->at(0)) << 8 | uchar(bytes->at(1)) : uchar(bytes->at(0));
+        if (tables.toUnicode[written] == unit)
+            tables.toCode[unit] = static_cast<quint16>(written);
+    }
+    iconv_close(decoder);
+    iconv_close(encoder);
+    return tables;
+}
+
+const Tables &tables()
+{
+    static const Tables built = buildTables();
+    return built;
 }
 
 } // namespace
@@ -30,24 +100,38 @@ namespace cp932 {
 
 std::optional<QByteArray> encode(const QString &text)
 {
-    // glibc's CP932 converter passes some characters through as a best match
-    // (for example it accepts them but decodes them differently); only a
-    // faithful round trip counts as encodable.
-    auto bytes = convert("CP932", "UTF-8", text.toUtf8());
-    if (!bytes)
-        return std::nullopt;
-    auto back = convert("UTF-8", "CP932", *bytes);
-    if (!back || QString::fromUtf8(*back) != text)
-        return std::nullopt;
+    const Tables &table = tables();
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (const QChar ch : text) {
+        const quint16 code = table.toCode[ch.unicode()];
+        if (code == noCode)
+            return std::nullopt;
+        if (code > 0xFF)
+            bytes += char(code >> 8);
+        bytes += char(code & 0xFF);
+    }
     return bytes;
 }
 
 std::optional<QString> decode(const QByteArray &bytes)
 {
-    auto utf8 = convert("UTF-8", "CP932", bytes);
-    if (!utf8)
-        return std::nullopt;
-    return QString::fromUtf8(*utf8);
+    const Tables &table = tables();
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        int code = uchar(bytes[i]);
+        if (isLeadByte(uchar(code))) {
+            if (++i == bytes.size())
+                return std::nullopt;
+            code = code << 8 | uchar(bytes[i]);
+        }
+        const char16_t unit = table.toUnicode[code];
+        if (unit == noCharacter)
+            return std::nullopt;
+        text += QChar(unit);
+    }
+    return text;
 }
 
 bool canHold(const QString &text)
