@@ -10,20 +10,27 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <limits>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
 
+// The fastest of `repeats` runs: the other builds and programs on the
+// machine only ever slow a run down.
 template<typename Work>
-double microsPerRun(int repeats, Work work)
+double fastestMicros(int repeats, Work work)
 {
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < repeats; ++i)
+    qint64 fastest = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < repeats; ++i) {
+        QElapsedTimer timer;
+        timer.start();
         work();
-    return timer.nsecsElapsed() / 1000.0 / repeats;
+        fastest = std::min(fastest, timer.nsecsElapsed());
+    }
+    return fastest / 1000.0;
 }
 
 QString fileIn(const QString &folder, int i, const char *suffix = "")
@@ -89,16 +96,21 @@ int main(int argc, char *argv[])
         size += file.size();
 
     constexpr int repeats = 20;
-    const double save = microsPerRun(repeats, [&] { fom.menu1_Click(0); });
-    const double rawWrite = microsPerRun(repeats, [&] { writeRaw(folder, bytes); });
-    const double load = microsPerRun(repeats, [&] { fom.menu1_Click(1); });
-    const double rawRead = microsPerRun(repeats, [&] { readRaw(folder); });
+    const double save = fastestMicros(repeats, [&] { fom.menu1_Click(0); });
+    const double rawWrite = fastestMicros(repeats, [&] { writeRaw(folder, bytes); });
+    const double load = fastestMicros(repeats, [&] { fom.menu1_Click(1); });
+    const double rawRead = fastestMicros(repeats, [&] { readRaw(folder); });
     DiskFileOps disk;
-    const double readAndCheck = microsPerRun(repeats, [&] {
+    const double readAndCheck = fastestMicros(repeats, [&] {
         if (!decodeSlot(*SlotStore(disk, folder).load()).slot)
             std::abort();
     });
-    const double encode = microsPerRun(repeats, [&] { encodeSlot(fom.CurrentSlot()); });
+    const double gather = fastestMicros(repeats, [&] { fom.CurrentSlot(); });
+    const double encode = fastestMicros(repeats, [&] { encodeSlot(fom.CurrentSlot()); });
+    const double store = fastestMicros(repeats, [&] {
+        if (!SlotStore(disk, folder).save(bytes))
+            std::abort();
+    });
     if (!game.dialogs.messages.isEmpty() || fom.WordCount[2] != 5000)
         std::abort();
 
@@ -110,6 +122,9 @@ int main(int argc, char *argv[])
     std::printf("%-44s %10.1f ms\n", "raw read of the same bytes", rawRead / 1000);
     std::printf("%-44s %10.2f x\n", "Load / raw read", load / rawRead);
     std::printf("%-44s %10.1f ms\n", "  of which reading and checking the files", readAndCheck / 1000);
-    std::printf("%-44s %10.1f ms\n", "  (Save's turning the game into bytes)", encode / 1000);
+    std::printf("%-44s %10.1f ms\n", "  of which filling the window", (load - readAndCheck) / 1000);
+    std::printf("%-44s %10.1f ms\n", "Save's reading the window", gather / 1000);
+    std::printf("%-44s %10.1f ms\n", "Save's turning the game into bytes", (encode - gather) / 1000);
+    std::printf("%-44s %10.1f ms\n", "Save's writing the files all at once", store / 1000);
     return 0;
 }

@@ -10,14 +10,19 @@
 
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
-
 std::optional<QByteArray> encodeLines(const QStringList &lines)
 {
-    QString text;
+    qsizetype longest = 0;
     for (const QString &line : lines)
-        text += line + crlf;
-    return cp932::encode(text);
+        longest += 2 * line.size() + 2;
+    QByteArray bytes;
+    bytes.reserve(longest);
+    for (const QString &line : lines) {
+        if (!cp932::appendEncoded(bytes, line))
+            return std::nullopt;
+        bytes.append("\r\n", 2);
+    }
+    return bytes;
 }
 
 // Splits a file into its lines. A last line without its CR LF still counts;
@@ -29,17 +34,22 @@ std::optional<QStringList> decodeLines(const QByteArray &bytes, QString &error)
         error = QStringLiteral("not cp932 text");
         return std::nullopt;
     }
-    if (text->isEmpty())
-        return QStringList();
-    QStringList lines = text->split(crlf);
-    if (text->endsWith(crlf))
-        lines.removeLast();
-    for (const QString &line : lines) {
-        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))) {
+    QStringList lines;
+    const QChar *chars = text->constData();
+    const qsizetype size = text->size();
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (chars[i] != u'\r' && chars[i] != u'\n')
+            continue;
+        if (chars[i] == u'\n' || i + 1 == size || chars[i + 1] != u'\n') {
             error = QStringLiteral("a line break other than CR LF");
             return std::nullopt;
         }
+        lines << QString(chars + lineStart, i - lineStart);
+        lineStart = ++i + 1;
     }
+    if (lineStart < size)
+        lines << QString(chars + lineStart, size - lineStart);
     return lines;
 }
 

@@ -98,39 +98,56 @@ const Tables &tables()
 
 namespace cp932 {
 
-std::optional<QByteArray> encode(const QString &text)
+bool appendEncoded(QByteArray &bytes, QStringView text)
 {
     const Tables &table = tables();
-    QByteArray bytes;
-    bytes.reserve(text.size() * 2);
+    const qsizetype start = bytes.size();
+    bytes.resize(start + 2 * text.size());
+    char *out = bytes.data() + start;
     for (const QChar ch : text) {
         const quint16 code = table.toCode[ch.unicode()];
-        if (code == noCode)
-            return std::nullopt;
+        if (code == noCode) {
+            bytes.truncate(start);
+            return false;
+        }
         if (code > 0xFF)
-            bytes += char(code >> 8);
-        bytes += char(code & 0xFF);
+            *out++ = char(code >> 8);
+        *out++ = char(code & 0xFF);
     }
+    bytes.truncate(out - bytes.constData());
+    return true;
+}
+
+std::optional<QByteArray> encode(const QString &text)
+{
+    QByteArray bytes;
+    if (!appendEncoded(bytes, text))
+        return std::nullopt;
     return bytes;
 }
 
 std::optional<QString> decode(const QByteArray &bytes)
 {
     const Tables &table = tables();
-    QString text;
-    text.reserve(bytes.size());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        int code = uchar(bytes[i]);
+    // Never more characters than bytes; written through the pointer, as a
+    // full save slot's quarter of a megabyte decodes on every load.
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    const uchar *in = reinterpret_cast<const uchar *>(bytes.constData());
+    const uchar *end = in + bytes.size();
+    while (in != end) {
+        int code = *in++;
         if (isLeadByte(uchar(code))) {
-            if (++i == bytes.size())
+            if (in == end)
                 return std::nullopt;
-            code = code << 8 | uchar(bytes[i]);
+            code = code << 8 | *in++;
         }
         const char16_t unit = table.toUnicode[code];
         if (unit == noCharacter)
             return std::nullopt;
-        text += QChar(unit);
+        *out++ = unit;
     }
+    text.truncate(out - reinterpret_cast<const char16_t *>(text.constData()));
     return text;
 }
 

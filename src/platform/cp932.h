@@ -10,6 +10,9 @@
 namespace cp932 {
 // Encodes the text; nothing when a character has no cp932 form.
 std::optional<QByteArray> encode(const QString &text);
+// Encodes the text onto the end of `bytes`; false, with `bytes` as it was,
+// when a character has no cp932 form.
+bool appendEncoded(QByteArray &bytes, QStringView text);
 // Decodes the bytes; nothing when they are not valid cp932.
 std::optional<QString> decode(const QByteArray &bytes);
 // True when every character survives a round trip through cp932.
