@@ -10,13 +10,10 @@ class TestDays : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestGame> game;
+    Fom *fom = nullptr;
 
 private Q_SLOTS:
-    void init()
-    {
-        game = TestGame::inFreePlay();
-        QVERIFY(game);
-    }
+    void init() { game = TestGame::inFreePlay(); QVERIFY(game); fom = game->fom.get(); }
 
     void dayTransitions_data()
     {
@@ -32,12 +29,11 @@ private Q_SLOTS:
     {
         QFETCH(int, before);
         QFETCH(QString, mode);
-        Fom &fom = *game->fom;
-        fom.Day = static_cast<qint16>(before);
-        fom.TimDay_Timer();
-        QCOMPARE(fom.LblHi->caption(), QString::number(before + 1));
-        QCOMPARE(fom.SceneMode, mode);
-        QCOMPARE(fom.TimDay->isActive(), mode == QLatin1String("tyu"));
+        fom->Day = static_cast<qint16>(before);
+        fom->TimDay_Timer();
+        QCOMPARE(fom->LblHi->caption(), QString::number(before + 1));
+        QCOMPARE(fom->SceneMode, mode);
+        QCOMPARE(fom->TimDay->isActive(), mode == QLatin1String("tyu"));
     }
 
     // The official's comment goes by the words of all three lists.
@@ -56,20 +52,19 @@ private Q_SLOTS:
     {
         QFETCH(int, words);
         QFETCH(QString, comment);
-        Fom &fom = *game->fom;
-        fom.Pay = 350;
-        fom.Money = 1200;
-        fom.WordCount = {static_cast<qint16>(words - 12), 5, 7};
-        const int itemsBefore = fom.LstItem->count();
+        fom->Pay = 350;
+        fom->Money = 1200;
+        fom->WordCount = {static_cast<qint16>(words - 12), 5, 7};
+        const int itemsBefore = fom->LstItem->count();
         game->random.script({words < 50 ? 0.99 : 0.0}); // n = 5: six items, or n = 1: two
-        fom.Day = 59;
-        fom.TimDay_Timer();
+        fom->Day = 59;
+        fom->TimDay_Timer();
         QStringList said;
-        while (fom.SceneMode == QLatin1String("houkoku")) {
-            said << fom.Lbl->caption();
+        while (fom->SceneMode == QLatin1String("houkoku")) {
+            said << fom->Lbl->caption();
             if (said.size() == 4) { // the official stands still in front of the alien
                 QCOMPARE(game->shownPicture(), QStringLiteral("erai.bmp"));
-                QVERIFY(!fom.Tim->isActive() && !fom.Tim2->isActive());
+                QVERIFY(!fom->Tim->isActive() && !fom->Tim2->isActive());
             }
             game->click();
         }
@@ -77,10 +72,10 @@ private Q_SLOTS:
                                     u8("また・・・よろしくね・・・"), u8("や、"),
                                     u8("どうだい？\r\n今月もエールを送っておいたよ\r\nいや、御礼は要らないぞ"),
                                     u8("しかし彼は、\r\n") + comment, u8("ま、これからも　がんばって")}));
-        QCOMPARE(fom.LblMoney->caption(), QStringLiteral("1550"));
-        QCOMPARE(int(fom.Pay), 0);
-        QCOMPARE(fom.LstItem->count(), itemsBefore + (words < 50 ? 6 : 2));
-        QCOMPARE(fom.SceneMode, QStringLiteral("tyu"));
+        QCOMPARE(fom->LblMoney->caption(), QStringLiteral("1550"));
+        QCOMPARE(int(fom->Pay), 0);
+        QCOMPARE(fom->LstItem->count(), itemsBefore + (words < 50 ? 6 : 2));
+        QCOMPARE(fom->SceneMode, QStringLiteral("tyu"));
     }
 };
 

@@ -8,12 +8,21 @@ using texts::u8;
 
 using Moods = std::array<qint16, 4>;
 // How the farewell ends: T = 30 + Int(draw x 20) words are enough.
-struct Choice { Moods moods; int words; double draw; int ending; };
+struct Choice
+{
+    Moods moods;
+    int words;
+    double draw;
+    int ending;
+    QList<int> seen = {}; // endings seen before
+    bool opensSpecialMenu = false;
+};
 
 class TestEndings : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestGame> game;
+    Fom *fom = nullptr;
 
     QStringList said;
 
@@ -21,29 +30,24 @@ class TestEndings : public QObject
     // next, with what was said until then in `said`.
     void reachFarewell(Moods moods, int words)
     {
-        Fom &fom = *game->fom;
-        fom.Mood = moods;
-        fom.WordCount = {static_cast<qint16>(words - 12), 5, 7}; // every list counts
-        fom.Day = 99;
-        fom.TimDay_Timer();
+        fom->Mood = moods;
+        fom->WordCount = {static_cast<qint16>(words - 12), 5, 7}; // every list counts
+        fom->Day = 99;
+        fom->TimDay_Timer();
         said.clear();
-        for (int i = 0; i < 20 && fom.SceneStep != 14; ++i) {
-            said << fom.Lbl->caption();
+        for (int i = 0; i < 20 && fom->SceneStep != 14; ++i) {
+            said << fom->Lbl->caption();
             if (said.last() == u8("や、")) { // the official stands still in front of the alien
                 QCOMPARE(game->shownPicture(), QStringLiteral("erai.bmp"));
-                QVERIFY(!fom.Tim->isActive() && !fom.Tim2->isActive());
+                QVERIFY(!fom->Tim->isActive() && !fom->Tim2->isActive());
             }
             game->click();
         }
-        said << fom.Lbl->caption();
+        said << fom->Lbl->caption();
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        game = TestGame::inFreePlay({u8("たけし"), u8("ぽち")});
-        QVERIFY(game);
-    }
+    void init() { game = TestGame::inFreePlay({u8("たけし"), u8("ぽち")}); QVERIFY(game); fom = game->fom.get(); }
 
     // The alien's verdict on joy, anger, sorrow and ease, then the official.
     void verdicts_data()
@@ -96,21 +100,22 @@ private Q_SLOTS:
         QFETCH(int, ending);
         QFETCH(QString, last);
         QFETCH(int, messages);
-        Fom &fom = *game->fom;
-        fom.menuEnding[ending]->setEnabled(true);
-        fom.MoveImg(5, 0, 90, 100);
-        fom.menuEnding[ending]->trigger();
+        fom->menuEnding[ending]->setEnabled(true);
+        fom->MoveImg(5, 0, 90, 100);
+        fom->menuEnding[ending]->trigger();
         // The alien stops where it rests, and the story's picture shows at once.
-        QVERIFY(!fom.Tim->isActive() && !fom.Tim2->isActive());
-        QCOMPARE(fom.ImgRect.left, 0.0f);
+        QVERIFY(!fom->Tim->isActive() && !fom->Tim2->isActive());
+        QCOMPARE(fom->ImgRect.left, 0.0f);
         QCOMPARE(game->shownPicture(), QStringLiteral("end%1.bmp").arg(ending));
         for (int i = 1; i < messages; ++i)
             game->click();
-        QCOMPARE(fom.Lbl->caption(), last);
+        QCOMPARE(fom->Lbl->caption(), last);
         game->click();
-        QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
+        QCOMPARE(fom->SceneMode, QStringLiteral("stop"));
     }
 
+    // The ending chosen and recorded; the special menu opens once endings
+    // 0..6 have been seen, the eighth is not needed.
     void choice_data()
     {
         QTest::addColumn<Choice>("choice");
@@ -122,54 +127,21 @@ private Q_SLOTS:
         QTest::newRow("40 words meet T 40") << Choice{{0, 0, 80, 0}, 40, 0.5, 2};
         QTest::newRow("40 words miss T 41") << Choice{{0, 0, 80, 0}, 40, 0.55, 6};
         QTest::newRow("anger, too few") << Choice{{0, 10, -5, 3}, 35, 0.3, 5};
+        QTest::newRow("0 completes 0..6") << Choice{{200, 0, 0, 0}, 100, 0.0, 0, {1, 2, 3, 4, 5, 6}, true};
+        QTest::newRow("6 still missing") << Choice{{0, 0, 0, 0}, 100, 0.0, 3, {0, 1, 2, 4, 5, 7}, false};
     }
     void choice()
     {
         QFETCH(Choice, choice);
-        Fom &fom = *game->fom;
+        for (int k : choice.seen)
+            fom->menuEnding[k]->setEnabled(true);
         reachFarewell(choice.moods, choice.words);
         game->random.script({choice.draw});
         game->click();
         const QString title = u8(texts::endingTitles[choice.ending]);
-        QCOMPARE(fom.Lbl->caption(), QStringLiteral("Ending NO.「") + title + QStringLiteral("」"));
-        QVERIFY(fom.menuEnding[choice.ending]->isEnabled());
-    }
-
-    // The special menu opens once endings 0..6 have been seen; the eighth is not needed.
-    void specialMenuUnlock_data()
-    {
-        QTest::addColumn<QList<int>>("seen");
-        QTest::addColumn<Moods>("moods"); // with 100 words: joy gives 0, a tie gives 3
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("0 completes 0..6") << QList<int>{1, 2, 3, 4, 5, 6} << Moods{200, 0, 0, 0} << true;
-        QTest::newRow("6 still missing") << QList<int>{0, 1, 2, 4, 5, 7} << Moods{0, 0, 0, 0} << false;
-    }
-    void specialMenuUnlock()
-    {
-        QFETCH(QList<int>, seen);
-        QFETCH(Moods, moods);
-        QFETCH(bool, opens);
-        for (int k : seen)
-            game->fom->menuEnding[k]->setEnabled(true);
-        reachFarewell(moods, 100);
-        game->click();
-        QCOMPARE(game->fom->menuSpecl->menuAction()->isEnabled(), opens);
-    }
-
-    // A replay ends the game under way, even in the middle of a question.
-    void galleryReplaysDuringAQuestion()
-    {
-        Fom &fom = *game->fom;
-        fom.menuEnding[2]->setEnabled(true);
-        fom.StartScene(QStringLiteral("situ"));
-        game->click(); // the question is on screen
-        fom.Day = 44;
-        fom.Mood = {40, 0, 0, 0};
-        fom.menuEnding[2]->trigger();
-        while (fom.SceneMode != QLatin1String("stop"))
-            game->click();
-        QCOMPARE(int(fom.Day), 0);
-        QCOMPARE(fom.Mood, (Moods{0, 0, 0, 0}));
+        QCOMPARE(fom->Lbl->caption(), QStringLiteral("Ending NO.「") + title + QStringLiteral("」"));
+        QVERIFY(fom->menuEnding[choice.ending]->isEnabled());
+        QCOMPARE(fom->menuSpecl->menuAction()->isEnabled(), choice.opensSpecialMenu);
     }
 
     // The special menu's preview: a face item and a motion item both start it.
@@ -186,28 +158,22 @@ private Q_SLOTS:
     {
         QFETCH(int, faceItem);
         QFETCH(int, motionItem);
-        Fom &fom = *game->fom;
-        auto checked = [](const auto &items) {
-            QList<int> on;
-            for (int i = 0; i < int(items.size()); ++i)
-                if (items[i]->isChecked())
-                    on << i;
-            return on;
-        };
-        fom.menuSpecl->menuAction()->setEnabled(true);
-        fom.menuSpecl2[faceItem]->trigger();
+        fom->menuSpecl->menuAction()->setEnabled(true);
+        fom->menuSpecl2[faceItem]->trigger();
         game->click(); // back to the title, which stops the alien
-        QCOMPARE(fom.SceneMode, QStringLiteral("stop"));
-        fom.MoveImg(9, 9, 80, 80);
-        fom.Lbl->setCaption(QString());
-        fom.menuSpecl3[motionItem]->trigger();
-        fom.menuSpecl3[motionItem]->trigger(); // the checked item stays checked and the preview restarts
-        QCOMPARE(fom.Lbl->caption(), u8("宇宙人の動き～★"));
-        QCOMPARE((QList<int>{fom.Face, fom.MoveKind}), (QList<int>{2 * faceItem, motionItem}));
-        QCOMPARE(fom.ImgRect.left, 0.0f);
-        QCOMPARE(checked(fom.menuSpecl2) + checked(fom.menuSpecl3), (QList<int>{faceItem, motionItem}));
-        QVERIFY(fom.Tim->isActive() && fom.Tim2->isActive());
-        fom.Tim2_Timer();
+        QCOMPARE(fom->SceneMode, QStringLiteral("stop"));
+        fom->MoveImg(9, 9, 80, 80);
+        fom->Lbl->setCaption(QString());
+        fom->menuSpecl3[motionItem]->trigger();
+        fom->menuSpecl3[motionItem]->trigger(); // the checked item stays checked and the preview restarts
+        QCOMPARE(fom->Lbl->caption(), u8("宇宙人の動き～★"));
+        QCOMPARE((QList<int>{fom->Face, fom->MoveKind}), (QList<int>{2 * faceItem, motionItem}));
+        QCOMPARE(fom->ImgRect.left, 0.0f);
+        auto isChecked = [](QAction *item) { return item->isChecked(); };
+        QCOMPARE(int(std::count_if(fom->menuSpecl2.begin(), fom->menuSpecl2.end(), isChecked)), 1);
+        QVERIFY(fom->menuSpecl2[faceItem]->isChecked() && fom->menuSpecl3[motionItem]->isChecked());
+        QVERIFY(fom->Tim->isActive() && fom->Tim2->isActive());
+        fom->Tim2_Timer();
         QCOMPARE(game->shownPicture(), QStringLiteral("%1.bmp").arg(2 * faceItem + 1));
     }
 };

@@ -12,81 +12,73 @@ class TestItems : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestGame> game;
+    Fom *fom = nullptr;
 
     // Fills the box with `count` items named after their position, priced
     // from 200 yen up by one yen each.
     void fillBox(int count, int boxCount)
     {
-        Fom &fom = *game->fom;
-        listbox::clear(fom.LstItem);
-        listbox::clear(fom.LstItemMoney);
+        listbox::clear(fom->LstItem);
+        listbox::clear(fom->LstItemMoney);
         for (int i = 0; i < count; ++i) {
-            listbox::insert(fom.LstItem, i, fom.ItemName[i % 8]);
-            listbox::insert(fom.LstItemMoney, i, QString::number(200 + i));
+            listbox::insert(fom->LstItem, i, fom->ItemName[i % 8]);
+            listbox::insert(fom->LstItemMoney, i, QString::number(200 + i));
         }
-        fom.BoxCount = static_cast<qint16>(boxCount);
+        fom->BoxCount = static_cast<qint16>(boxCount);
     }
-    QString price(int i) const { return listbox::text(game->fom->LstItemMoney, i); }
+    QString price(int i) const { return listbox::text(fom->LstItemMoney, i); }
 
 private Q_SLOTS:
-    void init()
-    {
-        game = TestGame::inFreePlay();
-        QVERIFY(game);
-        game->fom->Mood = {0, 0, 0, 0};
-    }
+    void init() { game = TestGame::inFreePlay(); QVERIFY(game); fom = game->fom.get(); fom->Mood = {0, 0, 0, 0}; }
 
     void refillDrawsAnItemAndAPrice()
     {
-        Fom &fom = *game->fom;
         // The opening's default draws give n = 1: two items of the first kind at 200 yen.
-        QCOMPARE((QList<int>{fom.LstItem->count(), int(fom.BoxCount)}), (QList<int>{2, 2}));
+        QCOMPARE((QList<int>{fom->LstItem->count(), int(fom->BoxCount)}), (QList<int>{2, 2}));
         QCOMPARE(price(1), QStringLiteral("200"));
         fillBox(0, 0);
         game->random.script({0.99, 0.999}); // the last kind at the top price
-        fom.RefillBox();
-        QCOMPARE(listbox::text(fom.LstItem, 0), u8("明日の予定"));
+        fom->RefillBox();
+        QCOMPARE(listbox::text(fom->LstItem, 0), u8("明日の予定"));
         QCOMPARE(price(0), QStringLiteral("999"));
         // A full box replaces from the top.
         fillBox(10, 10);
         game->random.script({0.5, 0.0});
-        fom.RefillBox();
-        QCOMPARE(fom.LstItem->count(), 10);
-        QCOMPARE(listbox::text(fom.LstItem, 0), u8("氷"));
+        fom->RefillBox();
+        QCOMPARE(fom->LstItem->count(), 10);
+        QCOMPARE(listbox::text(fom->LstItem, 0), u8("氷"));
         QCOMPARE(price(0) + price(1), QStringLiteral("200201"));
     }
 
     void usingAnItemMovesTheNextRefill()
     {
-        Fom &fom = *game->fom;
         fillBox(10, 3);
-        listbox::select(fom.LstItem, 7);
-        fom.Money = 5000;
-        fom.ComItem_Click();
-        QCOMPARE(fom.LstItem->count(), 9);
+        listbox::select(fom->LstItem, 7);
+        fom->Money = 5000;
+        fom->ComItem_Click();
+        QCOMPARE(fom->LstItem->count(), 9);
         QCOMPARE(price(7), QStringLiteral("208")); // the price goes with its item
-        QCOMPARE(fom.LblMoney->caption(), QString::number(5000 - 207));
+        QCOMPARE(fom->LblMoney->caption(), QString::number(5000 - 207));
         game->random.script({0.0, 0.5});
-        fom.RefillBox(); // into the place the used item freed
-        QCOMPARE(fom.LstItem->count(), 9);
+        fom->RefillBox(); // into the place the used item freed
+        QCOMPARE(fom->LstItem->count(), 9);
         QCOMPARE(price(2), QStringLiteral("600"));
         // Nothing stays selected after a use: a second press buys nothing.
-        QCOMPARE(listbox::selected(fom.LstItem), -1);
+        QCOMPARE(listbox::selected(fom->LstItem), -1);
     }
 
     void priceAgainstMoney()
     {
-        Fom &fom = *game->fom;
         fillBox(2, 2);
-        fom.Money = 200;
-        listbox::select(fom.LstItem, 1);
-        fom.ComItem_Click();
-        QCOMPARE(fom.LblItem->caption(), u8("お金がたりん"));
-        QCOMPARE(fom.LstItem->count(), 2);
-        listbox::select(fom.LstItem, 0);
-        fom.ComItem_Click();
-        QCOMPARE(fom.Money, 0);
-        QCOMPARE(fom.LstItem->count(), 1);
+        fom->Money = 200;
+        listbox::select(fom->LstItem, 1);
+        fom->ComItem_Click();
+        QCOMPARE(fom->LblItem->caption(), u8("お金がたりん"));
+        QCOMPARE(fom->LstItem->count(), 2);
+        listbox::select(fom->LstItem, 0);
+        fom->ComItem_Click();
+        QCOMPARE(fom->Money, 0);
+        QCOMPARE(fom->LstItem->count(), 1);
     }
 
     // Items 0..3 raise joy, anger, sorrow, ease by 5..14; items 4..7 lower them.
@@ -101,26 +93,24 @@ private Q_SLOTS:
         QFETCH(int, item);
         const double draws[4] = {0.0, 0.99, 0.5, 0.2};
         const qint16 amounts[4] = {5, 14, 10, 7};
-        Fom &fom = *game->fom;
-        fom.Money = 10000;
+        fom->Money = 10000;
         fillBox(8, 8);
         game->random.script({draws[item % 4]});
-        listbox::select(fom.LstItem, item);
-        fom.ComItem_Click();
+        listbox::select(fom->LstItem, item);
+        fom->ComItem_Click();
         Moods expected{0, 0, 0, 0};
         expected[item % 4] = item < 4 ? amounts[item % 4] : qint16(-amounts[item % 4]);
-        QCOMPARE(fom.Mood, expected);
+        QCOMPARE(fom->Mood, expected);
     }
 
     void clickingAPriceSelectsItsItem()
     {
-        Fom &fom = *game->fom;
         fillBox(3, 3);
-        fom.LstItemMoney->setCurrentRow(2, QItemSelectionModel::ClearAndSelect);
-        QCOMPARE(listbox::selected(fom.LstItem), 2);
-        QCOMPARE(fom.LblItem->caption(), fom.ItemHint[2]);
-        fom.LstItem->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
-        QCOMPARE(listbox::selected(fom.LstItemMoney), 1);
+        fom->LstItemMoney->setCurrentRow(2, QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(listbox::selected(fom->LstItem), 2);
+        QCOMPARE(fom->LblItem->caption(), fom->ItemHint[2]);
+        fom->LstItem->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+        QCOMPARE(listbox::selected(fom->LstItemMoney), 1);
     }
 };
 

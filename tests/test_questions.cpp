@@ -38,28 +38,23 @@ class TestQuestions : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestGame> game;
+    Fom *fom = nullptr;
 
     // Announces a question, lets `ticks` question-timer ticks pass and
     // clicks: the question drawn by `draw` is then on screen. The question
     // timer runs from start-up, so the count starts from a stale value.
     void askAfter(int ticks, double draw)
     {
-        Fom &fom = *game->fom;
-        fom.QstTicks = 25;
-        fom.StartScene(QStringLiteral("situ"));
+        fom->QstTicks = 25;
+        fom->StartScene(QStringLiteral("situ"));
         for (int i = 0; i < ticks; ++i)
-            fom.TimQst_Timer();
+            fom->TimQst_Timer();
         game->random.script({draw});
         game->click();
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        game = TestGame::inFreePlay();
-        QVERIFY(game);
-        game->fom->Mood = {0, 0, 0, 0};
-    }
+    void init() { game = TestGame::inFreePlay(); QVERIFY(game); fom = game->fom.get(); fom->Mood = {0, 0, 0, 0}; }
 
     // Joy falls and anger, sorrow and ease rise with the ticks waited.
     void waitingTime_data()
@@ -76,8 +71,8 @@ private Q_SLOTS:
         QFETCH(int, ticks);
         QFETCH(Moods, moods);
         askAfter(ticks, 0.0);
-        QCOMPARE(game->fom->Mood, moods);
-        QVERIFY(!game->fom->TimQst->isActive());
+        QCOMPARE(fom->Mood, moods);
+        QVERIFY(!fom->TimQst->isActive());
     }
 
     void answers_data()
@@ -95,18 +90,17 @@ private Q_SLOTS:
         QFETCH(int, question);
         QFETCH(int, button);
         const Question &expected = questions[question];
-        Fom &fom = *game->fom;
         askAfter(0, (question + 0.5) / 21.0);
-        QCOMPARE(fom.Lbl->caption(), u8(expected.text));
-        QVERIFY(fom.LblQstKazari->isVisibleTo(&fom));
-        fom.Mood = {100, 100, 100, 100};
+        QCOMPARE(fom->Lbl->caption(), u8(expected.text));
+        QVERIFY(fom->LblQstKazari->isVisibleTo(fom));
+        fom->Mood = {100, 100, 100, 100};
         game->click(button);
-        QCOMPARE(fom.Lbl->caption(), u8(button == 1 ? expected.yesReply : expected.noReply));
-        QVERIFY(!fom.LblQstKazari->isVisibleTo(&fom));
+        QCOMPARE(fom->Lbl->caption(), u8(button == 1 ? expected.yesReply : expected.noReply));
+        QVERIFY(!fom->LblQstKazari->isVisibleTo(fom));
         Moods moods = button == 1 ? expected.yes : expected.no;
         for (qint16 &mood : moods)
             mood += 100;
-        QCOMPARE(fom.Mood, moods);
+        QCOMPARE(fom->Mood, moods);
     }
 };
 

@@ -10,13 +10,10 @@ class TestSpeech : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestGame> game;
+    Fom *fom = nullptr;
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        game = TestGame::inFreePlay();
-        QVERIFY(game);
-    }
+    void initTestCase() { game = TestGame::inFreePlay(); QVERIFY(game); fom = game->fom.get(); }
 
     void sentence_data()
     {
@@ -45,8 +42,8 @@ private Q_SLOTS:
         QFETCH(QList<double>, draws);
         QFETCH(QString, expected);
         game->random.script(draws);
-        game->fom->SpeakSentence();
-        QCOMPARE(game->fom->Lbl->caption(), expected);
+        fom->SpeakSentence();
+        QCOMPARE(fom->Lbl->caption(), expected);
         QCOMPARE(game->random.remaining(), 0);
     }
 
@@ -54,21 +51,20 @@ private Q_SLOTS:
     // question instead only when the attack option is on and x is 90 or more.
     void clickAndTimerSpeak()
     {
-        Fom &fom = *game->fom;
         game->random.script({0.25, 0.0, 0.5});
         game->click();
-        QCOMPARE(fom.Lbl->caption(), u8("切ないね"));
-        fom.menu2[0]->setChecked(false);
+        QCOMPARE(fom->Lbl->caption(), u8("切ないね"));
+        fom->menu2[0]->setChecked(false);
         game->random.script({0.95, 0.25, 0.5, 0.99});
-        fom.TimSay_Timer();
-        QCOMPARE(fom.Lbl->caption(), u8("楽しいな"));
-        fom.menu2[0]->setChecked(true);
+        fom->TimSay_Timer();
+        QCOMPARE(fom->Lbl->caption(), u8("楽しいな"));
+        fom->menu2[0]->setChecked(true);
         game->random.script({0.89});
-        fom.TimSay_Timer();
-        QCOMPARE(fom.SceneMode, QStringLiteral("tyu"));
+        fom->TimSay_Timer();
+        QCOMPARE(fom->SceneMode, QStringLiteral("tyu"));
         game->random.script({0.90});
-        fom.TimSay_Timer();
-        QCOMPARE(fom.Lbl->caption(), u8("しつもん　きいて"));
+        fom->TimSay_Timer();
+        QCOMPARE(fom->Lbl->caption(), u8("しつもん　きいて"));
     }
 };
 

@@ -9,101 +9,92 @@
 
 using texts::u8;
 
-// One key sent to the word entry and what it must do.
-struct KeyCase
-{
-    bool inScene;
-    int key;
-    Qt::KeyboardModifiers modifiers;
-    int kind; // the class chosen, -1 for none
-    int answer; // 1 yes, 2 no, 0 none
-    bool sounds; // effect 5, the ordinary key
-};
+// One key sent to the word entry and what it must do: the class chosen (-1
+// for none), the answer (1 yes, 2 no, 0 none), whether effect 5 sounds.
+struct KeyCase { bool inScene; int key; Qt::KeyboardModifiers modifiers; int kind, answer; bool sounds; };
 
 class TestTeaching : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestGame> game;
+    Fom *fom = nullptr;
 
     void teach(int kind, const QString &word)
     {
-        game->fom->Opt_Click(kind);
-        game->fom->Txt->setText(word);
-        game->fom->ADD_Click();
+        fom->Opt_Click(kind);
+        fom->Txt->setText(word);
+        fom->ADD_Click();
     }
     // The month's pay, the joy and the noun count.
-    QList<int> payJoyNouns() const { return {game->fom->Pay, game->fom->Mood[0], game->fom->WordCount[0]}; }
+    QList<int> payJoyNouns() const { return {fom->Pay, fom->Mood[0], fom->WordCount[0]}; }
 
 private Q_SLOTS:
     void init()
     {
         game = TestGame::inFreePlay();
         QVERIFY(game);
-        game->fom->Pay = 0;
-        game->fom->Mood = {0, 0, 0, 0};
+        fom = game->fom.get();
+        fom->Pay = 0;
+        fom->Mood = {0, 0, 0, 0};
     }
 
     void newWordThenDuplicate()
     {
-        Fom &fom = *game->fom;
-        QCOMPARE(int(fom.WordKind), 1); // the verb option is selected at start
+        QCOMPARE(int(fom->WordKind), 1); // the verb option is selected at start
         game->random.script({0.5, 0.99}); // pay 150, mood delta 1.98
         teach(0, u8("ほし"));
         QCOMPARE(game->words(0).last(), u8("ほし"));
         QCOMPARE(payJoyNouns(), (QList<int>{150, 2, 3}));
-        QCOMPARE(fom.Txt->text(), QString());
+        QCOMPARE(fom->Txt->text(), QString());
         teach(0, u8("ほし"));
-        QCOMPARE(fom.Lbl->caption(), u8("もう、その言葉は知ってる"));
+        QCOMPARE(fom->Lbl->caption(), u8("もう、その言葉は知ってる"));
         QCOMPARE(payJoyNouns(), (QList<int>{150, 2, 3}));
         // An empty entry counts as known.
-        fom.Lbl->setCaption(QString());
+        fom->Lbl->setCaption(QString());
         teach(2, QString());
-        QCOMPARE(fom.Lbl->caption(), u8("もう、その言葉は知ってる"));
+        QCOMPARE(fom->Lbl->caption(), u8("もう、その言葉は知ってる"));
         // The pay stops at its top.
-        fom.Pay = 32700;
+        fom->Pay = 32700;
         game->random.script({0.99, 0.0});
         teach(0, QStringLiteral("x"));
-        QCOMPARE(int(fom.Pay), 32767);
+        QCOMPARE(int(fom->Pay), 32767);
     }
 
     void overwriteReplacesTheSelectedWord()
     {
-        Fom &fom = *game->fom;
-        fom.Chk->setChecked(true);
-        listbox::select(fom.Lst[0], 0);
+        fom->Chk->setChecked(true);
+        listbox::select(fom->Lst[0], 0);
         teach(0, u8("たろう")); // the draws 0 pay 50
         QCOMPARE(game->words(0), (QStringList{u8("たろう"), u8("もけもけ")}));
         QCOMPARE(payJoyNouns(), (QList<int>{50, 0, 2}));
         // Overwriting with a word the list holds is refused.
-        listbox::select(fom.Lst[0], 1);
+        listbox::select(fom->Lst[0], 1);
         teach(0, u8("たろう"));
         QCOMPARE(game->words(0), (QStringList{u8("たろう"), u8("もけもけ")}));
     }
 
     void fullListWrapsAroundPastTheFirstTwo()
     {
-        Fom &fom = *game->fom;
         for (int i = 2; i < 4999; ++i)
-            listbox::insert(fom.Lst[1], i, QStringLiteral("w%1").arg(i));
-        fom.WordCount[1] = 5000;
-        fom.WordSlot[1] = 4999; // the slot the next word takes is empty
+            listbox::insert(fom->Lst[1], i, QStringLiteral("w%1").arg(i));
+        fom->WordCount[1] = 5000;
+        fom->WordSlot[1] = 4999; // the slot the next word takes is empty
         teach(1, QStringLiteral("last"));
-        QCOMPARE(int(fom.WordCount[1]), 5000);
+        QCOMPARE(int(fom->WordCount[1]), 5000);
         teach(1, QStringLiteral("wrapped"));
-        QCOMPARE(listbox::text(fom.Lst[1], 4999), QStringLiteral("last"));
-        QCOMPARE(listbox::text(fom.Lst[1], 2), QStringLiteral("wrapped"));
-        QCOMPARE(int(fom.WordSlot[1]), 3);
+        QCOMPARE(listbox::text(fom->Lst[1], 4999), QStringLiteral("last"));
+        QCOMPARE(listbox::text(fom->Lst[1], 2), QStringLiteral("wrapped"));
+        QCOMPARE(int(fom->WordSlot[1]), 3);
     }
 
     void forgettingKeepsTheFirstTwo()
     {
-        Fom &fom = *game->fom;
         teach(2, QStringLiteral("a"));
         teach(2, QStringLiteral("b"));
-        fom.ComLstQra_MouseDown(2);
+        fom->ComLstQra_MouseDown(2);
         QCOMPARE(game->shownPicture(), QStringLiteral("did.bmp"));
         // The list, its count and the place of the next word.
-        QCOMPARE((QList<int>{fom.Lst[2]->count(), fom.WordCount[2], fom.WordSlot[2]}), (QList<int>{2, 2, 2}));
+        QCOMPARE((QList<int>{fom->Lst[2]->count(), fom->WordCount[2], fom->WordSlot[2]}), (QList<int>{2, 2, 2}));
     }
 
     // What a key does to the word class and to the answer of a question;
@@ -130,45 +121,43 @@ private Q_SLOTS:
     void entryKeys()
     {
         QFETCH(KeyCase, press);
-        Fom &fom = *game->fom;
         const int kindBefore = press.kind < 0 ? 1 : (press.kind + 1) % 3;
-        fom.Opt_Click(kindBefore);
+        fom->Opt_Click(kindBefore);
         if (press.inScene)
-            fom.StartScene(QStringLiteral("situ"));
-        fom.LblButton = 0;
+            fom->StartScene(QStringLiteral("situ"));
+        fom->LblButton = 0;
         game->sound.waves.clear();
         QKeyEvent event(QEvent::KeyPress, press.key, press.modifiers); // the key alone, the modifiers held
-        QApplication::sendEvent(fom.Txt, &event);
-        QCOMPARE(int(fom.WordKind), press.kind < 0 ? kindBefore : press.kind);
-        QVERIFY(fom.Opt[fom.WordKind]->isChecked());
-        QCOMPARE(fom.LblButton, press.answer);
+        QApplication::sendEvent(fom->Txt, &event);
+        QCOMPARE(int(fom->WordKind), press.kind < 0 ? kindBefore : press.kind);
+        QVERIFY(fom->Opt[fom->WordKind]->isChecked());
+        QCOMPARE(fom->LblButton, press.answer);
         QCOMPARE(game->sound.waves.size(), press.sounds ? 1 : 0);
-        QCOMPARE(fom.SceneStep, qint16(press.inScene ? 1 : 0));
-        QVERIFY(fom.Txt->hasFocus());
+        QCOMPARE(fom->SceneStep, qint16(press.inScene ? 1 : 0));
+        QVERIFY(fom->Txt->hasFocus());
     }
 
     void enterTeachesOrAdvances()
     {
-        Fom &fom = *game->fom;
-        QTest::keyClick(fom.Txt, Qt::Key_Right, Qt::ShiftModifier);
-        QCOMPARE(fom.Txt->foreColor(), 16711680);
-        QTest::keyClicks(fom.Txt, QStringLiteral("sky"));
-        QTest::keyClick(fom.Txt, Qt::Key_Return);
-        QTest::keyClicks(fom.Txt, QStringLiteral("sea"));
-        QTest::keyClick(fom.Txt, Qt::Key_Down);
+        QTest::keyClick(fom->Txt, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(fom->Txt->foreColor(), 16711680);
+        QTest::keyClicks(fom->Txt, QStringLiteral("sky"));
+        QTest::keyClick(fom->Txt, Qt::Key_Return);
+        QTest::keyClicks(fom->Txt, QStringLiteral("sea"));
+        QTest::keyClick(fom->Txt, Qt::Key_Down);
         QCOMPARE(game->words(2).mid(2), (QStringList{QStringLiteral("sky"), QStringLiteral("sea")}));
         // During a scene Enter and Down advance instead of teaching.
-        fom.StartScene(QStringLiteral("situ"));
-        fom.Txt->setText(QStringLiteral("zz"));
-        QTest::keyClick(fom.Txt, Qt::Key_Down);
-        QTest::keyClick(fom.Txt, Qt::Key_Enter);
-        QCOMPARE(fom.SceneStep, qint16(2));
+        fom->StartScene(QStringLiteral("situ"));
+        fom->Txt->setText(QStringLiteral("zz"));
+        QTest::keyClick(fom->Txt, Qt::Key_Down);
+        QTest::keyClick(fom->Txt, Qt::Key_Enter);
+        QCOMPARE(fom->SceneStep, qint16(2));
         QCOMPARE(game->words(2).size(), 4);
     }
 
     void entryRefusesWhatASaveCannotHold()
     {
-        KeyLineEdit *txt = game->fom->Txt;
+        KeyLineEdit *txt = fom->Txt;
         txt->insert(u8("ねこ"));
         txt->insert(u8("😀")); // typed or pasted alike
         QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, u8("𠮷"));
@@ -182,12 +171,11 @@ private Q_SLOTS:
     // A click on a word picks its class, even on the word already selected.
     void listClickSelectsItsClass()
     {
-        Fom &fom = *game->fom;
-        fom.Lst[1]->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
-        fom.Opt_Click(0);
-        const QRect row = fom.Lst[1]->visualItemRect(fom.Lst[1]->item(1));
-        QTest::mouseClick(fom.Lst[1]->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
-        QCOMPARE(int(fom.WordKind), 1);
+        fom->Lst[1]->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+        fom->Opt_Click(0);
+        const QRect row = fom->Lst[1]->visualItemRect(fom->Lst[1]->item(1));
+        QTest::mouseClick(fom->Lst[1]->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+        QCOMPARE(int(fom->WordKind), 1);
     }
 };
 
