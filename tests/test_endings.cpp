@@ -7,23 +7,15 @@
 using texts::u8;
 
 using Moods = std::array<qint16, 4>;
-// How the farewell ends: T = 30 + Int(draw x 20) words are enough.
-struct Choice
-{
-    Moods moods;
-    int words;
-    double draw;
-    int ending;
-    QList<int> seen = {}; // endings seen before
-    bool opensSpecialMenu = false;
-};
+// How the farewell ends, T = 30 + Int(draw x 20) words being enough, after
+// the endings `seen` before.
+struct Choice { Moods moods; int words; double draw; int ending; QList<int> seen = {}; bool opensSpecialMenu = false; };
 
 class TestEndings : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestGame> game;
     Fom *fom = nullptr;
-
     QStringList said;
 
     // Day 100 with these moods and words; stops with the farewell's step 14

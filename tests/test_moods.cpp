@@ -7,6 +7,7 @@
 #include <QTest>
 
 using Moods = std::array<qint16, 4>;
+struct MoodStep { qint16 start; double delta; int expected; };
 struct Motion { int kind; QRectF from; int ticks; QRectF to; int step; };
 
 class TestMoods : public QObject
@@ -20,23 +21,19 @@ private Q_SLOTS:
 
     void addMood_data()
     {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<double>("delta");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("clamps at the top") << 480 << 30.0 << 500;
-        QTest::newRow("clamps at the bottom") << -490 << -30.0 << -500;
-        QTest::newRow("half goes down to even") << 2 << 0.5 << 2;
-        QTest::newRow("half goes up to even") << 3 << 0.5 << 4;
-        QTest::newRow("just below the top rounds to it") << 499 << 0.6 << 500;
+        QTest::addColumn<MoodStep>("step");
+        QTest::newRow("clamps at the top") << MoodStep{480, 30.0, 500};
+        QTest::newRow("clamps at the bottom") << MoodStep{-490, -30.0, -500};
+        QTest::newRow("half goes down to even") << MoodStep{2, 0.5, 2};
+        QTest::newRow("half goes up to even") << MoodStep{3, 0.5, 4};
+        QTest::newRow("just below the top rounds to it") << MoodStep{499, 0.6, 500};
     }
     void addMood()
     {
-        QFETCH(int, start);
-        QFETCH(double, delta);
-        QFETCH(int, expected);
-        fom->Mood = {0, static_cast<qint16>(start), 0, 0};
-        fom->AddMood(1, delta);
-        QCOMPARE(int(fom->Mood[1]), expected);
+        QFETCH(MoodStep, step);
+        fom->Mood = {0, step.start, 0, 0};
+        fom->AddMood(1, step.delta);
+        QCOMPARE(int(fom->Mood[1]), step.expected);
     }
 
     // The strongest mood from 30 up picks the face; the strongest pull, up
