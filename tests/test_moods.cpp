@@ -95,7 +95,6 @@ private Q_SLOTS:
                      qPrintable(control->objectName()));
         }
         QCOMPARE(fom->Lbl->font().pointSize(), grid.baseFontPoints);
-        QCOMPARE(fom->Lst[0]->font().pointSize(), grid.baseFontPoints - 3);
     }
 
     // The picture's place after some ticks of the motion timer: it turns
