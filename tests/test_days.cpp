@@ -57,7 +57,7 @@ private Q_SLOTS:
         fom->Day = 59;
         fom->TimDay_Timer();
         QStringList said;
-        while (fom->SceneMode == QLatin1String("houkoku")) {
+        for (int i = 0; i < 20 && fom->SceneMode == QLatin1String("houkoku"); ++i) {
             said << fom->Lbl->caption();
             if (said.size() == 4) { // the official stands still in front of the alien
                 QCOMPARE(game->shownPicture(), QStringLiteral("erai.bmp"));
@@ -80,7 +80,7 @@ private Q_SLOTS:
     {
         // Free play waits for the day clock, a scene for clicks.
         auto playWhile = [&](const char *mode) {
-            while (fom->SceneMode == u8(mode))
+            for (int i = 0; i < 200 && fom->SceneMode == u8(mode); ++i)
                 fom->SceneMode == QLatin1String("tyu") ? fom->TimDay_Timer() : game->click();
         };
         // Teach 40 nouns at 100 each: the pay arrives with the first report.
@@ -99,7 +99,7 @@ private Q_SLOTS:
         // that keeps the words and the seen ending.
         fom->Mood = {100, 0, 0, 0};
         playWhile("tyu");
-        while (fom->SceneStep != 14)
+        for (int i = 0; i < 20 && fom->SceneStep != 14; ++i)
             game->click();
         game->random.script({0.5}); // T = 40
         game->click();

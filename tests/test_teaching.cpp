@@ -178,6 +178,7 @@ private Q_SLOTS:
         QCOMPARE(int(fom->WordKind), 1);
     }
 
+    // The alien's sentences, each pattern with scripted draws.
     void sentence_data()
     {
         QTest::addColumn<QList<double>>("draws");
