@@ -6,182 +6,131 @@
 #include <QScreen>
 #include <QTest>
 
+using Moods = std::array<qint16, 4>;
+struct MoodStep { qint16 start; double delta; int expected; };
+struct Motion { int kind; QRectF from; int ticks; QRectF to; int step; };
+
 class TestMoods : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestGame> game = std::make_unique<TestGame>();
+    Fom *fom = nullptr;
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(game->start()); }
+    void initTestCase() { QVERIFY(game->start()); fom = game->fom.get(); }
 
     void addMood_data()
     {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<double>("delta");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("clamps at the top") << 480 << 30.0 << 500;
-        QTest::newRow("clamps at the bottom") << -490 << -30.0 << -500;
-        QTest::newRow("half goes down to even") << 2 << 0.5 << 2;
-        QTest::newRow("half goes up to even") << 3 << 0.5 << 4;
-        QTest::newRow("negative half to even") << -2 << -0.5 << -2;
-        QTest::newRow("just below the top rounds to it") << 499 << 0.6 << 500;
-        QTest::newRow("ordinary fraction") << 10 << 1.7 << 12;
+        QTest::addColumn<MoodStep>("step");
+        QTest::newRow("clamps at the top") << MoodStep{480, 30.0, 500};
+        QTest::newRow("clamps at the bottom") << MoodStep{-490, -30.0, -500};
+        QTest::newRow("half goes down to even") << MoodStep{2, 0.5, 2};
+        QTest::newRow("half goes up to even") << MoodStep{3, 0.5, 4};
+        QTest::newRow("just below the top rounds to it") << MoodStep{499, 0.6, 500};
     }
     void addMood()
     {
-        QFETCH(int, start);
-        QFETCH(double, delta);
-        QFETCH(int, expected);
-        game->fom->Mood = {0, static_cast<qint16>(start), 0, 0};
-        game->fom->AddMood(1, delta);
-        QCOMPARE(int(game->fom->Mood[1]), expected);
+        QFETCH(MoodStep, step);
+        fom->Mood = {0, step.start, 0, 0};
+        fom->AddMood(1, step.delta);
+        QCOMPARE(int(fom->Mood[1]), step.expected);
     }
 
+    // The strongest mood from 30 up picks the face; the strongest pull, up
+    // or down, picks the motion, and a new motion starts from rest.
     void faceAndMotion_data()
     {
-        QTest::addColumn<QList<int>>("moods");
-        QTest::addColumn<int>("face");
-        QTest::addColumn<int>("moveKind");
-        QTest::newRow("all calm") << QList<int>{0, 0, 0, 0} << 0 << 0;
-        QTest::newRow("tie goes to anger") << QList<int>{40, 40, 0, 0} << 4 << 0;
-        QTest::newRow("below 30 stays neutral") << QList<int>{29, 0, 0, 0} << 0 << 0;
-        QTest::newRow("30 shows joy") << QList<int>{30, 0, 0, 0} << 2 << 0;
-        QTest::newRow("deep low mood moves hard") << QList<int>{10, -120, 0, 0} << 0 << 2;
-        QTest::newRow("ease at 50 wobbles vertically") << QList<int>{0, 0, 0, 50} << 8 << 1;
-        QTest::newRow("sorrow at 100") << QList<int>{0, 0, 100, 0} << 6 << 2;
-        QTest::newRow("low of -99 is still mild") << QList<int>{0, -99, 0, 0} << 0 << 1;
+        QTest::addColumn<Moods>("moods");
+        QTest::addColumn<QList<int>>("faceAndMotion");
+        QTest::newRow("tie goes to anger") << Moods{40, 40, 0, 0} << QList<int>{4, 0};
+        QTest::newRow("below 30 stays neutral") << Moods{29, 0, 0, 0} << QList<int>{0, 0};
+        QTest::newRow("30 shows joy") << Moods{30, 0, 0, 0} << QList<int>{2, 0};
+        QTest::newRow("deep low mood moves hard") << Moods{10, -120, 0, 0} << QList<int>{0, 2};
+        QTest::newRow("ease at 50 wobbles vertically") << Moods{0, 0, 0, 50} << QList<int>{8, 1};
+        QTest::newRow("sorrow at 100") << Moods{0, 0, 100, 0} << QList<int>{6, 2};
+        QTest::newRow("low of -99 is still mild") << Moods{0, -99, 0, 0} << QList<int>{0, 1};
     }
     void faceAndMotion()
     {
-        QFETCH(QList<int>, moods);
-        QFETCH(int, face);
-        QFETCH(int, moveKind);
-        Fom &fom = *game->fom;
-        fom.Mood = {0, 0, 0, 0};
-        fom.AddMood(0, 0);
-        for (int i = 0; i < 4; ++i)
-            fom.Mood[i] = static_cast<qint16>(moods[i]);
-        fom.UpdateFace();
-        QCOMPARE(int(fom.Face), face);
-        QCOMPARE(int(fom.MoveKind), moveKind);
-    }
-
-    void changedMotionRestartsFromRest()
-    {
-        Fom &fom = *game->fom;
-        fom.Mood = {0, 0, 0, 0};
-        fom.UpdateFace();
-        fom.MoveImg(7, 0, 86, 100);
-        fom.AddMood(0, 10); // still motion 0
-        QCOMPARE(fom.ImgRect.left, 7.0f);
-        fom.AddMood(0, 50); // strength 60: motion 1
-        QCOMPARE(fom.ImgRect.left, 0.0f);
-        QCOMPARE(fom.ImgRect.width, 100.0f);
+        QFETCH(Moods, moods);
+        QFETCH(QList<int>, faceAndMotion);
+        const int motionBefore = fom->MoveKind;
+        fom->MoveImg(7, 0, 86, 100);
+        fom->Mood = moods;
+        fom->UpdateFace();
+        QCOMPARE((QList<int>{fom->Face, fom->MoveKind}), faceAndMotion);
+        QCOMPARE(fom->ImgRect.left, fom->MoveKind == motionBefore ? 7.0f : 0.0f);
     }
 
     void gridFromScreen_data()
     {
         QTest::addColumn<int>("screenHeight");
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("font");
-        QTest::newRow("768 pixels") << 768 << 640 << 512 << 683 << 15;
-        QTest::newRow("1080 pixels") << 1080 << 900 << 720 << 960 << 20;
-        QTest::newRow("half unit goes to even") << 777 << 648 << 518 << 691 << 16;
-        QTest::newRow("too tall for 16 bits") << 4000 << 3333 << 2666 << 3555 << 62;
+        QTest::addColumn<QList<int>>("expected"); // unit in twips, window width and height, font points
+        QTest::newRow("768 pixels") << 768 << QList<int>{640, 512, 683, 15};
+        QTest::newRow("1080 pixels") << 1080 << QList<int>{900, 720, 960, 20};
+        QTest::newRow("half unit goes to even") << 777 << QList<int>{648, 518, 691, 16};
+        QTest::newRow("too tall for 16 bits") << 4000 << QList<int>{3333, 2666, 3555, 62};
     }
     void gridFromScreen()
     {
         QFETCH(int, screenHeight);
-        QFETCH(int, unit);
-        QFETCH(int, width);
-        QFETCH(int, height);
-        QFETCH(int, font);
+        QFETCH(QList<int>, expected);
         const GridMetrics grid = computeGrid(screenHeight, 96.0);
-        QCOMPARE(int(grid.unitTwips), unit);
-        QCOMPARE(grid.windowWidthPixels, width);
-        QCOMPARE(grid.windowHeightPixels, height);
-        QCOMPARE(grid.baseFontPoints, font);
+        QCOMPARE((QList<int>{int(grid.unitTwips), grid.windowWidthPixels, grid.windowHeightPixels, grid.baseFontPoints}),
+                 expected);
     }
 
     void controlsSitOnTheGrid()
     {
-        Fom &fom = *game->fom;
-        const GridMetrics grid = computeGrid(fom.screen()->geometry().height(), fom.screen()->logicalDotsPerInchY());
-        QCOMPARE(fom.size(), QSize(grid.windowWidthPixels, grid.windowHeightPixels));
-        const QWidget *client = fom.centralWidget();
+        const GridMetrics grid = computeGrid(fom->screen()->geometry().height(), fom->screen()->logicalDotsPerInchY());
+        QCOMPARE(fom->size(), QSize(grid.windowWidthPixels, grid.windowHeightPixels));
+        const QWidget *client = fom->centralWidget();
         const double cellW = client->width() / 12.0, cellH = client->height() / 16.0;
-        auto expectAt = [&](QWidget *control, double l, double t, double w, double h) {
+        // Each control's left, top, width and height in grid cells.
+        for (auto [control, cells] : {std::pair<QWidget *, QRectF>{fom->Pic, {0, 0, 6, 6}}, {fom->Lbl, {0, 6, 12, 2}},
+                                      {fom->ADD, {8, 9, 4, 1}}, {fom->ComItem, {11, 2, 1, 4}}}) {
             const QRect r = control->geometry();
-            QVERIFY2(qAbs(r.left() - l * cellW) <= 1 && qAbs(r.top() - t * cellH) <= 1
-                         && qAbs(r.width() - w * cellW) <= 1 && qAbs(r.height() - h * cellH) <= 1,
+            QVERIFY2(qAbs(r.left() - cells.left() * cellW) <= 1 && qAbs(r.top() - cells.top() * cellH) <= 1
+                         && qAbs(r.width() - cells.width() * cellW) <= 1 && qAbs(r.height() - cells.height() * cellH) <= 1,
                      qPrintable(control->objectName()));
-        };
-        expectAt(fom.Pic, 0, 0, 6, 6);
-        expectAt(fom.Lbl, 0, 6, 12, 2);
-        expectAt(fom.Txt, 0, 8, 12, 1);
-        expectAt(fom.ADD, 8, 9, 4, 1);
-        // A word list starts on its cell and keeps its width; its height
-        // is cut to whole rows (test_window).
-        const QRect words = fom.Lst[2]->geometry();
-        QVERIFY(qAbs(words.left() - 8 * cellW) <= 1 && qAbs(words.top() - 10 * cellH) <= 1);
-        QVERIFY(qAbs(words.width() - 4 * cellW) <= 1);
-        expectAt(fom.ComLstQra[1], 4, 15, 4, 1);
-        expectAt(fom.ComItem, 11, 2, 1, 4);
-        // The item names and their prices meet and share their rows.
-        QCOMPARE(fom.LstItem->geometry().right() + 1, fom.LstItemMoney->geometry().left());
-        QCOMPARE(fom.LstItem->geometry().top(), fom.LstItemMoney->geometry().top());
-        QCOMPARE(fom.Lbl->font().pointSize(), grid.baseFontPoints);
-        QCOMPARE(fom.LblHi->font().pointSize(), grid.baseFontPoints + 2);
-        QCOMPARE(fom.Lst[0]->font().pointSize(), grid.baseFontPoints - 3);
+        }
+        QCOMPARE(fom->Lbl->font().pointSize(), grid.baseFontPoints);
     }
 
     // The picture's place after some ticks of the motion timer: it turns
     // when it has gone past its bounds, before that tick's move.
     void motion_data()
     {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QRectF>("from");
-        QTest::addColumn<int>("ticks");
-        QTest::addColumn<QRectF>("to");
-        QTest::addColumn<int>("step");
-        QTest::newRow("sideways, one cycle") << 0 << QRectF(0, 0, 100, 100) << 44 << QRectF(0, 0, 100, 100) << 1;
-        QTest::newRow("sideways, widest swing") << 0 << QRectF(0, 0, 100, 100) << 21 << QRectF(21, 0, 58, 100) << 1;
-        QTest::newRow("sideways, back past 0") << 0 << QRectF(0, 0, 100, 100) << 43 << QRectF(-1, 0, 102, 100) << -1;
-        QTest::newRow("sideways, exactly 20 goes on") << 0 << QRectF(20, 0, 60, 100) << 1 << QRectF(21, 0, 58, 100) << 1;
-        QTest::newRow("sideways, past 20 turns") << 0 << QRectF(20, 0, 60, 100) << 2 << QRectF(20, 0, 60, 100) << -1;
-        QTest::newRow("vertical resets the sides") << 1 << QRectF(12, 90, 76, 10) << 1 << QRectF(0, 91, 100, 9) << 1;
-        QTest::newRow("vertical, past 90 turns") << 1 << QRectF(12, 90, 76, 10) << 2 << QRectF(0, 90, 100, 10) << -1;
-        QTest::newRow("whole body") << 2 << QRectF(0, 0, 100, 100) << 1 << QRectF(1, 1, 98, 99) << 1;
+        QTest::addColumn<Motion>("motion");
+        const QRectF rest(0, 0, 100, 100);
+        QTest::newRow("sideways, one cycle") << Motion{0, rest, 44, rest, 1};
+        QTest::newRow("sideways, widest swing") << Motion{0, rest, 21, {21, 0, 58, 100}, 1};
+        QTest::newRow("sideways, exactly 20 goes on") << Motion{0, {20, 0, 60, 100}, 1, {21, 0, 58, 100}, 1};
+        QTest::newRow("sideways, past 20 turns") << Motion{0, {20, 0, 60, 100}, 2, {20, 0, 60, 100}, -1};
+        QTest::newRow("vertical resets the sides") << Motion{1, {12, 90, 76, 10}, 1, {0, 91, 100, 9}, 1};
+        QTest::newRow("vertical, past 90 turns") << Motion{1, {12, 90, 76, 10}, 2, {0, 90, 100, 10}, -1};
+        QTest::newRow("whole body") << Motion{2, rest, 1, {1, 1, 98, 99}, 1};
     }
     void motion()
     {
-        QFETCH(int, kind);
-        QFETCH(QRectF, from);
-        QFETCH(int, ticks);
-        QFETCH(QRectF, to);
-        QFETCH(int, step);
-        Fom &fom = *game->fom;
-        fom.MoveKind = static_cast<qint16>(kind);
-        fom.MoveStep = 1;
-        fom.MoveImg(from.left(), from.top(), from.width(), from.height());
-        for (int tick = 0; tick < ticks; ++tick)
-            fom.Tim_Timer();
-        const Fom::ImgPlace &place = fom.ImgRect;
-        QCOMPARE(QRectF(place.left, place.top, place.width, place.height), to);
-        QCOMPARE(int(fom.MoveStep), step);
+        QFETCH(Motion, motion);
+        fom->MoveKind = static_cast<qint16>(motion.kind);
+        fom->MoveStep = 1;
+        fom->MoveImg(motion.from.left(), motion.from.top(), motion.from.width(), motion.from.height());
+        for (int tick = 0; tick < motion.ticks; ++tick)
+            fom->Tim_Timer();
+        const Fom::ImgPlace &place = fom->ImgRect;
+        QCOMPARE(QRectF(place.left, place.top, place.width, place.height), motion.to);
+        QCOMPARE(int(fom->MoveStep), motion.step);
     }
 
     void faceFlipsBetweenItsTwoPictures()
     {
-        Fom &fom = *game->fom;
-        fom.Face = 4;
-        fom.FaceFrame = 1;
-        fom.Tim2_Timer();
-        QCOMPARE(int(fom.FaceFrame), 2);
+        fom->Face = 4;
+        fom->FaceFrame = 1;
+        fom->Tim2_Timer();
         QCOMPARE(game->shownPicture(), QStringLiteral("5.bmp"));
-        fom.Tim2_Timer();
+        fom->Tim2_Timer();
         QCOMPARE(game->shownPicture(), QStringLiteral("4.bmp"));
     }
 };

@@ -1,4 +1,5 @@
-// Teaching and forgetting words, and the keyboard of the word entry.
+// Teaching and forgetting words, the keyboard of the word entry, and the
+// sentences the alien makes of the words.
 
 #include "platform/listbox.h"
 #include "testgame.h"
@@ -9,202 +10,154 @@
 
 using texts::u8;
 
+// One key sent to the word entry and what it must do: the class chosen (-1
+// for none), the answer (1 yes, 2 no, 0 none), whether effect 5 sounds.
+struct KeyCase { bool inScene; int key; Qt::KeyboardModifiers modifiers; int kind, answer; bool sounds; };
+
 class TestTeaching : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestGame> game;
+    Fom *fom = nullptr;
 
     void teach(int kind, const QString &word)
     {
-        game->fom->Opt_Click(kind);
-        game->fom->Txt->setText(word);
-        game->fom->ADD_Click();
+        fom->Opt_Click(kind);
+        fom->Txt->setText(word);
+        fom->ADD_Click();
     }
+    // The month's pay, the joy and the noun count.
+    QList<int> payJoyNouns() const { return {fom->Pay, fom->Mood[0], fom->WordCount[0]}; }
 
 private Q_SLOTS:
     void init()
     {
         game = TestGame::inFreePlay();
         QVERIFY(game);
-        game->fom->Pay = 0;
-        game->fom->Mood = {0, 0, 0, 0};
-    }
-
-    void initialWordsAreTaught()
-    {
-        QCOMPARE(game->words(0), (QStringList{u8("ももじろ"), u8("もけもけ")}));
-        QCOMPARE(game->words(1), (QStringList{u8("大好き"), u8("好き")}));
-        QCOMPARE(game->words(2), (QStringList{u8("切ない"), u8("楽しい")}));
-        QCOMPARE(game->fom->WordSlot, (std::array<qint16, 3>{2, 2, 2}));
-        QCOMPARE(int(game->fom->WordKind), 1); // the verb option is selected at start
+        fom = game->fom.get();
+        fom->Pay = 0;
+        fom->Mood = {0, 0, 0, 0};
     }
 
     void newWordThenDuplicate()
     {
-        Fom &fom = *game->fom;
+        QCOMPARE(int(fom->WordKind), 1); // the verb option is selected at start
         game->random.script({0.5, 0.99}); // pay 150, mood delta 1.98
         teach(0, u8("ほし"));
         QCOMPARE(game->words(0).last(), u8("ほし"));
-        QCOMPARE(int(fom.Pay), 150);
-        QCOMPARE(int(fom.Mood[0]), 2);
-        QCOMPARE(int(fom.WordCount[0]), 3);
-        QCOMPARE(fom.Txt->text(), QString());
-
+        QCOMPARE(payJoyNouns(), (QList<int>{150, 2, 3}));
+        QCOMPARE(fom->Txt->text(), QString());
         teach(0, u8("ほし"));
-        QCOMPARE(fom.Lbl->caption(), u8("もう、その言葉は知ってる"));
-        QCOMPARE(int(fom.Pay), 150);
-        QCOMPARE(int(fom.WordCount[0]), 3);
-        // Another class may hold the same word.
-        teach(1, u8("ほし"));
-        QCOMPARE(game->words(1).last(), u8("ほし"));
+        QCOMPARE(fom->Lbl->caption(), u8("もう、その言葉は知ってる"));
+        QCOMPARE(payJoyNouns(), (QList<int>{150, 2, 3}));
         // An empty entry counts as known.
+        fom->Lbl->setCaption(QString());
         teach(2, QString());
-        QCOMPARE(fom.Lbl->caption(), u8("もう、その言葉は知ってる"));
-        QCOMPARE(game->words(2).size(), 2);
+        QCOMPARE(fom->Lbl->caption(), u8("もう、その言葉は知ってる"));
         // The pay stops at its top.
-        fom.Pay = 32700;
+        fom->Pay = 32700;
         game->random.script({0.99, 0.0});
         teach(0, QStringLiteral("x"));
-        QCOMPARE(int(fom.Pay), 32767);
+        QCOMPARE(int(fom->Pay), 32767);
     }
 
     void overwriteReplacesTheSelectedWord()
     {
-        Fom &fom = *game->fom;
-        fom.Chk->setChecked(true);
-        listbox::select(fom.Lst[0], 0);
-        game->random.script({0.0, 0.0});
+        fom->Chk->setChecked(true);
+        listbox::select(fom->Lst[0], 0);
+        teach(0, u8("たろう")); // the draws 0 pay 50
+        QCOMPARE(game->words(0), (QStringList{u8("たろう"), u8("もけもけ")}));
+        QCOMPARE(payJoyNouns(), (QList<int>{50, 0, 2}));
+        // Overwriting with a word the list holds is refused.
+        listbox::select(fom->Lst[0], 1);
         teach(0, u8("たろう"));
         QCOMPARE(game->words(0), (QStringList{u8("たろう"), u8("もけもけ")}));
-        QCOMPARE(int(fom.Pay), 50);
-        QCOMPARE(int(fom.WordCount[0]), 2);
-        // With nothing selected the next word is appended, at full pay.
-        game->random.script({0.0, 0.0});
-        teach(0, u8("はなこ"));
-        QCOMPARE(game->words(0).size(), 3);
-        QCOMPARE(int(fom.Pay), 150);
-        // Overwriting with a word the list holds is refused.
-        listbox::select(fom.Lst[0], 2);
-        teach(0, u8("もけもけ"));
-        QCOMPARE(game->words(0).at(2), u8("はなこ"));
     }
 
     void fullListWrapsAroundPastTheFirstTwo()
     {
-        Fom &fom = *game->fom;
-        for (int i = 2; i < 5000; ++i)
-            listbox::insert(fom.Lst[1], i, QStringLiteral("w%1").arg(i));
-        fom.WordCount[1] = 5000;
-        fom.WordSlot[1] = 4999;
-        listbox::remove(fom.Lst[1], 4999); // the slot the next word takes is empty
+        for (int i = 2; i < 4999; ++i)
+            listbox::insert(fom->Lst[1], i, QStringLiteral("w%1").arg(i));
+        fom->WordCount[1] = 5000;
+        fom->WordSlot[1] = 4999; // the slot the next word takes is empty
         teach(1, QStringLiteral("last"));
-        QCOMPARE(listbox::text(fom.Lst[1], 4999), QStringLiteral("last"));
-        QCOMPARE(int(fom.WordSlot[1]), 2);
-        QCOMPARE(int(fom.WordCount[1]), 5000);
+        QCOMPARE(int(fom->WordCount[1]), 5000);
         teach(1, QStringLiteral("wrapped"));
-        QCOMPARE(listbox::text(fom.Lst[1], 2), QStringLiteral("wrapped"));
-        QCOMPARE(listbox::text(fom.Lst[1], 0), u8("大好き"));
-        QCOMPARE(fom.Lst[1]->count(), 5000);
-        QCOMPARE(int(fom.WordSlot[1]), 3);
+        QCOMPARE(listbox::text(fom->Lst[1], 4999), QStringLiteral("last"));
+        QCOMPARE(listbox::text(fom->Lst[1], 2), QStringLiteral("wrapped"));
+        QCOMPARE(int(fom->WordSlot[1]), 3);
     }
 
     void forgettingKeepsTheFirstTwo()
     {
-        Fom &fom = *game->fom;
         teach(2, QStringLiteral("a"));
         teach(2, QStringLiteral("b"));
-        fom.ComLstQra_MouseDown(2);
-        QCOMPARE(game->words(2).size(), 2);
-        QCOMPARE(int(fom.WordCount[2]), 2);
-        QCOMPARE(int(fom.WordSlot[2]), 2);
+        fom->ComLstQra_MouseDown(2);
         QCOMPARE(game->shownPicture(), QStringLiteral("did.bmp"));
-        QCOMPARE(game->folder.nameOf(fom.ComLstQra[2]->picture()), QStringLiteral("comb2.bmp"));
-        fom.ComLstQra_MouseUp(2);
-        QCOMPARE(game->folder.nameOf(fom.ComLstQra[2]->picture()), QStringLiteral("coma2.bmp"));
-        QCOMPARE(game->shownPicture(), QStringLiteral("%1.bmp").arg(fom.Face + fom.FaceFrame - 1));
+        // The list, its count and the place of the next word.
+        QCOMPARE((QList<int>{fom->Lst[2]->count(), fom->WordCount[2], fom->WordSlot[2]}), (QList<int>{2, 2, 2}));
     }
 
     // What a key does to the word class and to the answer of a question;
     // during a scene the key only records the answer, the step stays.
     void entryKeys_data()
     {
-        QTest::addColumn<bool>("inScene");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<int>("kind"); // the class chosen, -1 for none
-        QTest::addColumn<int>("answer"); // 1 yes, 2 no, 0 none
-        QTest::addColumn<bool>("sounds"); // effect 5, the ordinary key
+        QTest::addColumn<KeyCase>("press");
         const Qt::KeyboardModifiers none, shift = Qt::ShiftModifier;
         const auto ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
-        auto row = [](const char *name, bool scene, Qt::Key key, Qt::KeyboardModifiers modifiers, int kind,
-                      int answer, bool sounds) {
-            QTest::newRow(name) << scene << int(key) << modifiers << kind << answer << sounds;
-        };
-        row("Shift+Left: nouns", false, Qt::Key_Left, shift, 0, 0, false);
-        row("Shift+Up: verbs", false, Qt::Key_Up, shift, 1, 0, false);
-        row("Shift+Right: adjectives", false, Qt::Key_Right, shift, 2, 0, false);
-        row("Shift+Down: nothing", false, Qt::Key_Down, shift, -1, 0, false);
-        row("Ctrl+Shift+Left is a key", false, Qt::Key_Left, shift | ctrl, -1, 0, true);
-        row("Alt+Shift+Up is a key", false, Qt::Key_Up, shift | alt, -1, 0, true);
-        row("Left in free play", false, Qt::Key_Left, none, -1, 0, true);
-        row("Y in free play", false, Qt::Key_Y, none, -1, 0, true);
-        row("scene: Y is yes", true, Qt::Key_Y, none, -1, 1, false);
-        row("scene: Left is yes", true, Qt::Key_Left, none, -1, 1, false);
-        row("scene: N is no", true, Qt::Key_N, none, -1, 2, false);
-        row("scene: Right is no", true, Qt::Key_Right, none, -1, 2, false);
-        row("scene: Ctrl+Shift+Right is no", true, Qt::Key_Right, shift | ctrl, -1, 2, false);
-        row("scene: Shift+Up picks verbs", true, Qt::Key_Up, shift, 1, 0, false);
+        QTest::newRow("Shift+Left: nouns") << KeyCase{false, Qt::Key_Left, shift, 0, 0, false};
+        QTest::newRow("Shift+Up: verbs") << KeyCase{false, Qt::Key_Up, shift, 1, 0, false};
+        QTest::newRow("Shift+Right: adjectives") << KeyCase{false, Qt::Key_Right, shift, 2, 0, false};
+        QTest::newRow("Shift+Down: nothing") << KeyCase{false, Qt::Key_Down, shift, -1, 0, false};
+        QTest::newRow("Ctrl+Shift+Left is a key") << KeyCase{false, Qt::Key_Left, shift | ctrl, -1, 0, true};
+        QTest::newRow("Alt+Shift+Up is a key") << KeyCase{false, Qt::Key_Up, shift | alt, -1, 0, true};
+        QTest::newRow("Y in free play") << KeyCase{false, Qt::Key_Y, none, -1, 0, true};
+        QTest::newRow("scene: Y is yes") << KeyCase{true, Qt::Key_Y, none, -1, 1, false};
+        QTest::newRow("scene: Left is yes") << KeyCase{true, Qt::Key_Left, none, -1, 1, false};
+        QTest::newRow("scene: N is no") << KeyCase{true, Qt::Key_N, none, -1, 2, false};
+        QTest::newRow("scene: Right is no") << KeyCase{true, Qt::Key_Right, none, -1, 2, false};
+        QTest::newRow("scene: Ctrl+Shift+Right is no") << KeyCase{true, Qt::Key_Right, shift | ctrl, -1, 2, false};
+        QTest::newRow("scene: Shift+Up picks verbs") << KeyCase{true, Qt::Key_Up, shift, 1, 0, false};
     }
     void entryKeys()
     {
-        QFETCH(bool, inScene);
-        QFETCH(int, key);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(int, kind);
-        QFETCH(int, answer);
-        QFETCH(bool, sounds);
-        Fom &fom = *game->fom;
-        const int kindBefore = kind < 0 ? 1 : (kind + 1) % 3;
-        fom.Opt_Click(kindBefore);
-        if (inScene)
-            fom.StartScene(QStringLiteral("situ"));
-        fom.LblButton = 0;
+        QFETCH(KeyCase, press);
+        const int kindBefore = press.kind < 0 ? 1 : (press.kind + 1) % 3;
+        fom->Opt_Click(kindBefore);
+        if (press.inScene)
+            fom->StartScene(QStringLiteral("situ"));
+        fom->LblButton = 0;
         game->sound.waves.clear();
-        QKeyEvent press(QEvent::KeyPress, key, modifiers); // the key alone, the modifiers held
-        QApplication::sendEvent(fom.Txt, &press);
-        QCOMPARE(int(fom.WordKind), kind < 0 ? kindBefore : kind);
-        QVERIFY(fom.Opt[fom.WordKind]->isChecked());
-        QCOMPARE(fom.LblButton, answer);
-        QCOMPARE(game->sound.waves.size(), sounds ? 1 : 0);
-        QCOMPARE(fom.SceneStep, qint16(inScene ? 1 : 0));
-        QVERIFY(fom.Txt->hasFocus());
+        QKeyEvent event(QEvent::KeyPress, press.key, press.modifiers); // the key alone, the modifiers held
+        QApplication::sendEvent(fom->Txt, &event);
+        QCOMPARE(int(fom->WordKind), press.kind < 0 ? kindBefore : press.kind);
+        QCOMPARE(fom->LblButton, press.answer);
+        QCOMPARE(game->sound.waves.size(), press.sounds ? 1 : 0);
+        QCOMPARE(fom->SceneStep, qint16(press.inScene ? 1 : 0));
+        QVERIFY(fom->Txt->hasFocus());
     }
 
     void enterTeachesOrAdvances()
     {
-        Fom &fom = *game->fom;
-        QTest::keyClick(fom.Txt, Qt::Key_Right, Qt::ShiftModifier);
-        QCOMPARE(fom.Txt->foreColor(), 16711680);
-        QTest::keyClicks(fom.Txt, QStringLiteral("sky"));
-        QTest::keyClick(fom.Txt, Qt::Key_Return);
-        QCOMPARE(game->words(2).last(), QStringLiteral("sky"));
-        QTest::keyClicks(fom.Txt, QStringLiteral("sea"));
-        QTest::keyClick(fom.Txt, Qt::Key_Down);
-        QCOMPARE(game->words(2).last(), QStringLiteral("sea"));
+        QTest::keyClick(fom->Txt, Qt::Key_Right, Qt::ShiftModifier);
+        QCOMPARE(fom->Txt->foreColor(), 16711680);
+        QTest::keyClicks(fom->Txt, QStringLiteral("sky"));
+        QTest::keyClick(fom->Txt, Qt::Key_Return);
+        QTest::keyClicks(fom->Txt, QStringLiteral("sea"));
+        QTest::keyClick(fom->Txt, Qt::Key_Down);
+        QCOMPARE(game->words(2).mid(2), (QStringList{QStringLiteral("sky"), QStringLiteral("sea")}));
         // During a scene Enter and Down advance instead of teaching.
-        fom.StartScene(QStringLiteral("situ"));
-        fom.Txt->setText(QStringLiteral("zz"));
-        QTest::keyClick(fom.Txt, Qt::Key_Down);
-        QVERIFY(fom.SceneMode.endsWith(QLatin1String("ivent")));
-        QTest::keyClick(fom.Txt, Qt::Key_Enter);
-        QCOMPARE(fom.SceneStep, qint16(2));
-        QVERIFY(!game->words(2).contains(QStringLiteral("zz")));
+        fom->StartScene(QStringLiteral("situ"));
+        fom->Txt->setText(QStringLiteral("zz"));
+        QTest::keyClick(fom->Txt, Qt::Key_Down);
+        QTest::keyClick(fom->Txt, Qt::Key_Enter);
+        QCOMPARE(fom->SceneStep, qint16(2));
+        QCOMPARE(game->words(2).size(), 4);
     }
 
     void entryRefusesWhatASaveCannotHold()
     {
-        KeyLineEdit *txt = game->fom->Txt;
-        txt->clear();
+        KeyLineEdit *txt = fom->Txt;
         txt->insert(u8("ねこ"));
         txt->insert(u8("😀")); // typed or pasted alike
         QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, u8("𠮷"));
@@ -215,18 +168,64 @@ private Q_SLOTS:
         QCOMPARE(txt->text().size(), 10);
     }
 
+    // A click on a word picks its class, even on the word already selected.
     void listClickSelectsItsClass()
     {
-        Fom &fom = *game->fom;
-        fom.Opt_Click(0);
-        fom.Lst[1]->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
-        QCOMPARE(int(fom.WordKind), 1);
-        QCOMPARE(fom.Txt->foreColor(), 65280);
-        // Clicking the word that is already selected picks its class again.
-        fom.Opt_Click(0);
-        const QRect row = fom.Lst[1]->visualItemRect(fom.Lst[1]->item(1));
-        QTest::mouseClick(fom.Lst[1]->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
-        QCOMPARE(int(fom.WordKind), 1);
+        fom->Lst[1]->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+        fom->Opt_Click(0);
+        const QRect row = fom->Lst[1]->visualItemRect(fom->Lst[1]->item(1));
+        QTest::mouseClick(fom->Lst[1]->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+        QCOMPARE(int(fom->WordKind), 1);
+    }
+
+    // The alien's sentences, each pattern with scripted draws.
+    void sentence_data()
+    {
+        QTest::addColumn<QList<double>>("draws");
+        QTest::addColumn<QString>("expected");
+        auto row = [](const char *name, QList<double> draws, const char *expected) {
+            QTest::newRow(name) << draws << u8(expected);
+        };
+        // Pattern 0: adjective, x, noun, particle, verb, ending, y.
+        row("full sentence", {0.0, 0.5, 0.0, 0.0, 0.0, 0.5, 0.0, 0.0}, "楽しいももじろが好きだったのです");
+        row("adjective dropped at x 90", {0.0, 0.5, 0.9, 0.0, 0.2, 0.5, 0.0, 0.0}, "ももじろは好きだったのです");
+        row("no ending ends in a noun", {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.12, 0.5, 0.5}, "切ないももじろがもけもけ");
+        row("no ending keeps the verb below 50", {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.12, 0.49}, "切ないももじろが大好き");
+        // Pattern 1: adjective and a tail by x.
+        row("adjective with ne", {0.25, 0.0, 0.5}, "切ないね");
+        row("adjective with na", {0.25, 0.5, 0.99}, "楽しいな");
+        row("adjective alone", {0.25, 0.0, 0.29}, "切ない");
+        // Pattern 2: verb and a tail by x.
+        row("verb with shitainaa", {0.5, 0.0, 0.75}, "大好きしたいなぁ");
+        row("verb with nanchatte tail", {0.5, 0.5, 0.3}, "好きしちゃいそう");
+        // Pattern 3: noun, particle, adjective, ending.
+        row("noun particle adjective ending", {0.75, 0.5, 0.8, 0.5, 0.5}, "もけもけと楽しいするらしいですね");
+    }
+    void sentence()
+    {
+        QFETCH(QList<double>, draws);
+        QFETCH(QString, expected);
+        game->random.script(draws);
+        fom->SpeakSentence();
+        QCOMPARE(fom->Lbl->caption(), expected);
+        QCOMPARE(game->random.remaining(), 0);
+    }
+
+    // The speech timer asks a question instead of speaking only when the
+    // attack option is on and x is 90 or more.
+    void timerSpeaksOrAsks()
+    {
+        fom->menu2[0]->setChecked(false);
+        game->random.script({0.95, 0.25, 0.5, 0.99});
+        fom->TimSay_Timer();
+        QCOMPARE(fom->Lbl->caption(), u8("楽しいな"));
+        fom->menu2[0]->setChecked(true);
+        game->random.script({0.89});
+        fom->TimSay_Timer();
+        QCOMPARE(fom->SceneMode, QStringLiteral("tyu"));
+        game->random.script({0.90});
+        fom->TimSay_Timer();
+        QCOMPARE(fom->Lbl->caption(), u8("しつもん　きいて"));
     }
 };
 
