@@ -2,14 +2,11 @@
 // the Japanese buttons of the real message, question and name boxes.
 
 #include "platform/dialogs.h"
-#include "platform/listbox.h"
 #include "platform/translation.h"
 #include "testgame.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -93,17 +90,6 @@ private Q_SLOTS:
             return;
         QCOMPARE(fom.SceneMode, u8("宇宙戦争"));
         QCOMPARE(fom.Lbl->caption(), u8("翌日・・・\r\n早速ぽち達、宇宙人は地球に攻撃を開始した"));
-    }
-
-    // Must run before the translation is loaded: nothing can unload it.
-    void gameStartsWithoutTheTranslation()
-    {
-        const QTemporaryDir empty;
-        QVERIFY(!installQtJapanese(empty.path()));
-        WidgetDialogs dialogs;
-        const QStringList english = buttonsOf([&dialogs] { dialogs.input(u8("なまえ"), u8("なまえ")); });
-        QVERIFY2(english.contains("Cancel") || english.contains("&Cancel"), qPrintable(english.join(u',')));
-        QVERIFY(TestGame().start());
     }
 
     // Enter in the question is "no": a stray key must not end a game.

@@ -1,4 +1,4 @@
-// The File menu in the window: save, load, help, version and the autosave
+// The File menu in the window: save, load, help and the autosave
 // on close. A file problem shows one message and never costs the game.
 
 #include "platform/cp932.h"
@@ -184,15 +184,6 @@ private Q_SLOTS:
         QCOMPARE(game->dialogs.messages, boxes);
         QVERIFY(snapshot(*game->fom) == before);
         QVERIFY(game->fom->TimDay->isActive());
-    }
-
-    void versionBox()
-    {
-        auto game = TestGame::inFreePlay();
-        game->fom->menu1[4]->trigger();
-        const QStringList lines = game->dialogs.messages.join("|").split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.mid(0, 2), (QStringList{QStringLiteral("Ver1.50"), u8("みみ in The ぽたん舎")}));
-        QVERIFY((lines.size() == 2 || lines.size() == 3) && !lines.last().isEmpty());
     }
 };
 

@@ -1,7 +1,6 @@
 // The save slot's six files: their exact bytes, and every kind of damage a
 // load must refuse.
 
-#include "persistence/saveslot.h"
 #include "testgame.h"
 
 #include <QRandomGenerator>
