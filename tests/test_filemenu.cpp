@@ -102,22 +102,48 @@ private Q_SLOTS:
         QVERIFY(game->dialogs.messages.isEmpty());
     }
 
-    // Save and the autosave on close say how it went; a failed save leaves
-    // no slot and the game as it was.
-    void save_data()
+    // Each File item shows only its boxes and keeps the game as it was: a
+    // failed save (which leaves no slot) or load says so once, Help shows its
+    // pages. The autosave on close says whether it saved.
+    void boxes_data()
     {
-        QTest::addColumn<bool>("onClose");
-        QTest::addColumn<QString>("failOn"); // "folder": the folder cannot be made
-        QTest::newRow("no folder") << false << "folder";
-        QTest::newRow("a write fails") << false << "write kotoba1.dat.new";
-        QTest::newRow("a rename fails") << false << "rename lst.dat.new";
-        QTest::newRow("autosave") << true << "";
-        QTest::newRow("autosave, the disk fails") << true << "write str.dat.new";
+        QTest::addColumn<int>("item"); // of the File menu; -1: closing with the autosave on
+        QTest::addColumn<QString>("failOn"); // a file operation; "folder": the folder cannot be made
+        QTest::addColumn<QString>("file"); // written with `bytes` first, if named
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("boxes");
+        const QStringList failed{fileError};
+        const auto load = [](const char *name, const char *file, const QByteArray &bytes) {
+            QTest::newRow(name) << 1 << "" << file << bytes << QStringList{fileError};
+        };
+        const auto help = [](const char *name, const QByteArray &bytes, const QStringList &boxes) {
+            QTest::newRow(name) << 3 << "" << "help.txt" << bytes << boxes;
+        };
+        QTest::newRow("save: no folder") << 0 << "folder" << "" << QByteArray() << failed;
+        QTest::newRow("save: a write fails") << 0 << "write kotoba1.dat.new" << "" << QByteArray() << failed;
+        QTest::newRow("save: a rename fails") << 0 << "rename lst.dat.new" << "" << QByteArray() << failed;
+        QTest::newRow("autosave") << -1 << "" << "" << QByteArray() << QStringList{u8("オートセーブ完了★")};
+        QTest::newRow("autosave, the disk fails") << -1 << "write str.dat.new" << "" << QByteArray() << failed;
+        load("load: no slot", "", {});
+        load("load: damaged status", "str.dat", exampleStatusWith(30, "tyu"));
+        load("load: mood out of range", "str.dat", exampleStatusWith(1, "900"));
+        load("load: garbage word file", "kotoba0.dat", QByteArray(100000, '\xff'));
+        help("help: two pages", "a\r\nb\r\n>\r\nc\r\n>\r\n", {"\r\na\r\nb", "\r\n\r\nc"});
+        help("help: no page end", "a\r\nb\r\n", {});
+        help("help: text around the mark", "a\r\nx>y\r\nb\r\n", {"\r\na"});
+        help("help: an empty line", "\r\na\r\n>\r\n", {"\r\n\r\na"});
+        help("help: full-width mark", *cp932::encode(u8("a\r\n＞\r\n>\r\n")), {u8("\r\na\r\n＞")});
+        help("help: empty file", "", {});
+        help("help: not cp932", "\x82>\r\n", failed);
+        QTest::newRow("help: missing") << 3 << "" << "" << QByteArray() << failed;
     }
-    void save()
+    void boxes()
     {
-        QFETCH(bool, onClose);
+        QFETCH(int, item);
         QFETCH(QString, failOn);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, boxes);
         TestGame game;
         FaultyFileOps files;
         game.files = &files;
@@ -125,65 +151,28 @@ private Q_SLOTS:
             game.savePath = game.folder.path() + QStringLiteral("0.bmp/slot");
         QVERIFY(game.start());
         game.playIntoFreePlay();
-        game.fom->menu2[2]->setChecked(onClose);
-        files.failOn(failOn);
-        const Snapshot before = snapshot(*game.fom);
-        if (onClose)
-            game.fom->close();
-        else
-            game.fom->menu1[0]->trigger();
-        QCOMPARE(game.dialogs.messages, QStringList{failOn.isEmpty() ? u8("オートセーブ完了★") : fileError});
-        QCOMPARE(game.fom->LastSaveSucceeded, failOn.isEmpty());
-        QCOMPARE(QFile::exists(game.folder.path() + QStringLiteral("str.dat")), failOn.isEmpty());
-        QCOMPARE(game.fom->Tim->isActive(), !onClose);
-        if (!onClose)
-            QVERIFY(snapshot(*game.fom) == before);
-    }
-
-    // A failed load and Help only show their boxes: the game stays as it was.
-    void loadAndHelpBoxes_data()
-    {
-        QTest::addColumn<int>("item");
-        QTest::addColumn<QString>("file"); // written with `bytes`; none if empty
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("boxes");
-        const QStringList failed{fileError};
-        QTest::newRow("load: no slot") << 1 << "" << QByteArray() << failed;
-        QTest::newRow("load: damaged status") << 1 << "str.dat" << exampleStatusWith(30, "tyu") << failed;
-        QTest::newRow("load: mood out of range") << 1 << "str.dat" << exampleStatusWith(1, "900") << failed;
-        QTest::newRow("load: garbage word file") << 1 << "kotoba0.dat" << QByteArray(100000, '\xff') << failed;
-        QTest::newRow("help: two pages") << 3 << "help.txt" << QByteArray("a\r\nb\r\n>\r\nc\r\n>\r\n")
-                                         << QStringList{"\r\na\r\nb", "\r\n\r\nc"};
-        QTest::newRow("help: no page end") << 3 << "help.txt" << QByteArray("a\r\nb\r\n") << QStringList();
-        QTest::newRow("help: text around the mark") << 3 << "help.txt" << QByteArray("a\r\nx>y\r\nb\r\n")
-                                                    << QStringList{"\r\na"};
-        QTest::newRow("help: an empty line") << 3 << "help.txt" << QByteArray("\r\na\r\n>\r\n")
-                                             << QStringList{"\r\n\r\na"};
-        QTest::newRow("help: full-width mark") << 3 << "help.txt" << *cp932::encode(u8("a\r\n＞\r\n>\r\n"))
-                                               << QStringList{u8("\r\na\r\n＞")};
-        QTest::newRow("help: empty file") << 3 << "help.txt" << QByteArray() << QStringList();
-        QTest::newRow("help: missing") << 3 << "" << QByteArray() << failed;
-        QTest::newRow("help: not cp932") << 3 << "help.txt" << QByteArray("\x82>\r\n") << failed;
-    }
-    void loadAndHelpBoxes()
-    {
-        QFETCH(int, item);
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, boxes);
-        auto game = TestGame::inFreePlay();
-        game->fom->Txt->setText(u8("ねこ"));
-        game->fom->ADD_Click();
+        Fom &fom = *game.fom;
+        fom.Txt->setText(u8("ねこ"));
+        fom.ADD_Click();
         if (item == 1 && !file.isEmpty())
-            writeSlotFiles(game->folder.path(), exampleSlotFiles());
-        QFile damaged(game->folder.path() + file);
+            writeSlotFiles(game.folder.path(), exampleSlotFiles());
+        QFile written(game.folder.path() + file);
         if (!file.isEmpty())
-            QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write(bytes) == bytes.size() && damaged.flush());
-        const Snapshot before = snapshot(*game->fom);
-        game->fom->menu1[item]->trigger();
-        QCOMPARE(game->dialogs.messages, boxes);
-        QVERIFY(snapshot(*game->fom) == before);
-        QVERIFY(game->fom->TimDay->isActive());
+            QVERIFY(written.open(QIODevice::WriteOnly) && written.write(bytes) == bytes.size() && written.flush());
+        fom.menu2[2]->setChecked(item < 0);
+        files.failOn(failOn);
+        const Snapshot before = snapshot(fom);
+        if (item < 0)
+            fom.close();
+        else
+            fom.menu1[item]->trigger();
+        QCOMPARE(game.dialogs.messages, boxes);
+        QCOMPARE(fom.Tim->isActive() && fom.TimDay->isActive(), item >= 0);
+        QVERIFY(item < 0 || snapshot(fom) == before);
+        if (item <= 0) {
+            QCOMPARE(fom.LastSaveSucceeded, failOn.isEmpty());
+            QCOMPARE(QFile::exists(game.folder.path() + QStringLiteral("str.dat")), failOn.isEmpty());
+        }
     }
 };
 
