@@ -1,6 +1,7 @@
 // The File menu in the window: save, load, help and the autosave
 // on close. A file problem shows one message and never costs the game.
 
+#include "persistence/slotstore.h"
 #include "platform/cp932.h"
 #include "testgame.h"
 
@@ -12,25 +13,10 @@ namespace {
 
 const QString fileError = QStringLiteral("ファイル処理が正常に起動しませんでした");
 
-SlotBytes slotIn(const QString &folder)
-{
-    SlotBytes bytes;
-    DiskFileOps disk;
-    for (int i = 0; i < slotfiles::count; ++i)
-        bytes[i] = disk.read(folder + QLatin1String(slotfiles::names[i]), 1 << 20).value_or("");
-    return bytes;
-}
-
 // Everything of the game a save holds, plus what the player sees of it.
-struct Snapshot
+auto snapshot(const Fom &fom)
 {
-    SaveSlot slot;
-    QString mode, day, money;
-    bool operator==(const Snapshot &) const = default;
-};
-Snapshot snapshot(const Fom &fom)
-{
-    return {fom.CurrentSlot(), fom.SceneMode, fom.LblHi->caption(), fom.LblMoney->caption()};
+    return std::tuple{fom.CurrentSlot(), fom.SceneMode, fom.LblHi->caption(), fom.LblMoney->caption()};
 }
 
 } // namespace
@@ -98,7 +84,8 @@ private Q_SLOTS:
         for (const char *name : slotfiles::names)
             QFile::remove(game->folder.path() + QLatin1String(name));
         fom.menu1[0]->trigger();
-        QCOMPARE(slotIn(game->folder.path()), files);
+        DiskFileOps disk;
+        QVERIFY(SlotStore(disk, game->folder.path()).load() == files);
         QVERIFY(game->dialogs.messages.isEmpty());
     }
 
@@ -161,7 +148,7 @@ private Q_SLOTS:
             QVERIFY(written.open(QIODevice::WriteOnly) && written.write(bytes) == bytes.size() && written.flush());
         fom.menu2[2]->setChecked(item < 0);
         files.failOn(failOn);
-        const Snapshot before = snapshot(fom);
+        const auto before = snapshot(fom);
         if (item < 0)
             fom.close();
         else
