@@ -10,7 +10,7 @@ int main(int argc, char *argv[])
 {
     Display *display = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
     if (!display) {
-        std::fprintf(stderr, "usage: xclose WINDOW-ID (with a display to reach)\n");
+        std::fputs(argc == 2 ? "xclose: cannot open the display\n" : "usage: xclose WINDOW-ID\n", stderr);
         return argc == 2 ? 1 : 2;
     }
     XEvent event{};
