@@ -63,10 +63,7 @@ private Q_SLOTS:
         slot.items[0] = word;
         const SlotBytes files = *encodeSlot(slot);
         QVERIFY(files[slotfiles::Kotoba0].contains(bytes + "\r\n"));
-        const DecodedSlot back = decodeSlot(files);
-        QVERIFY2(back.slot, qPrintable(back.error));
-        QCOMPARE(back.slot->words[0][1], word);
-        QCOMPARE(back.slot->items[0], word);
+        QVERIFY(decodeSlot(files).slot == slot);
     }
 
     // Every kind of damage is refused, and the limits still load and save

@@ -171,12 +171,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("onAWord");
         QTest::addColumn<bool>("reachedByTab"); // else the entry has the keyboard
-        for (const char *name : {"Lst0", "Lst1", "Lst2", "LstItem", "LstItemMoney", "Opt0", "Opt2", "Chk"})
+        for (const char *name : {"Lst0", "Lst1", "Lst2", "LstItem", "LstItemMoney", "Opt0", "Opt2", "Chk"}) {
             QTest::newRow(name) << QString::fromLatin1(name) << true << false;
+            QTest::addRow("%s reached by Tab", name) << QString::fromLatin1(name) << true << true;
+        }
         QTest::newRow("below the last noun") << "Lst0" << false << false;
-        QTest::newRow("verbs reached by Tab") << "Lst1" << true << true;
-        QTest::newRow("overwrite reached by Tab") << "Chk" << true << true;
-        QTest::newRow("nouns option reached by Tab") << "Opt0" << true << true;
     }
     void clicksLeaveTypingInTheEntry()
     {
