@@ -40,11 +40,7 @@ public:
         titles.append(title);
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
-    bool ask(const QString &question) override
-    {
-        questions.append(question);
-        return replies.isEmpty() || replies.takeFirst();
-    }
+    bool ask(const QString &question) override { questions.append(question); return replies.isEmpty() || replies.takeFirst(); }
     QStringList answers, questions, prompts, titles, messages;
     QList<bool> replies;
 };
@@ -52,6 +48,7 @@ public:
 class RecordingSound final : public SoundBackend
 {
 public:
+    // Every query is answered with `statusReply`.
     void sendCommand(const QString &command, QString *reply) override
     {
         commands.append(command);
