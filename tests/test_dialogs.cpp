@@ -1,5 +1,5 @@
 // Boxes the player answers: the question before a replay ends a game, and
-// the Japanese buttons of the real message, question and name boxes.
+// the real question box with its Japanese buttons.
 
 #include "platform/dialogs.h"
 #include "platform/translation.h"
@@ -92,6 +92,8 @@ private Q_SLOTS:
         QCOMPARE(fom.Lbl->caption(), u8("翌日・・・\r\n早速ぽち達、宇宙人は地球に攻撃を開始した"));
     }
 
+    // Qt's own boxes speak Japanese once its translation is installed; the
+    // question is the one box whose behaviour is the game's own.
     void boxesSpeakJapanese()
     {
         if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm")))
@@ -101,9 +103,6 @@ private Q_SLOTS:
         bool answer = true;
         QCOMPARE(buttonsOf([&] { answer = dialogs.ask(u8("見ますか？")); }), (QStringList{u8("いいえ(&N)"), u8("はい(&Y)")}));
         QVERIFY(!answer); // Enter is "no": a stray key must not end a game
-        QCOMPARE(buttonsOf([&] { dialogs.input(u8("おなまえを　おしえてね"), u8("なまえ　おしえろ")); }),
-                 (QStringList{u8("OK"), u8("キャンセル")}));
-        QCOMPARE(buttonsOf([&] { dialogs.message(u8("オートセーブ完了★")); }), QStringList{u8("OK")});
     }
 };
 
