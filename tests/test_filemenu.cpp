@@ -1,6 +1,7 @@
-// The File menu in the window: save, load, help, version and the autosave
+// The File menu in the window: save, load, help and the autosave
 // on close. A file problem shows one message and never costs the game.
 
+#include "persistence/slotstore.h"
 #include "platform/cp932.h"
 #include "testgame.h"
 
@@ -12,27 +13,10 @@ namespace {
 
 const QString fileError = QStringLiteral("ファイル処理が正常に起動しませんでした");
 
-SlotBytes slotIn(const QString &folder)
-{
-    SlotBytes bytes;
-    for (int i = 0; i < slotfiles::count; ++i) {
-        QFile file(folder + QLatin1String(slotfiles::names[i]));
-        if (file.open(QIODevice::ReadOnly))
-            bytes[i] = file.readAll();
-    }
-    return bytes;
-}
-
 // Everything of the game a save holds, plus what the player sees of it.
-struct Snapshot
+auto snapshot(const Fom &fom)
 {
-    SaveSlot slot;
-    QString mode, day, money;
-    bool operator==(const Snapshot &) const = default;
-};
-Snapshot snapshot(const Fom &fom)
-{
-    return {fom.CurrentSlot(), fom.SceneMode, fom.LblHi->caption(), fom.LblMoney->caption()};
+    return std::tuple{fom.CurrentSlot(), fom.SceneMode, fom.LblHi->caption(), fom.LblMoney->caption()};
 }
 
 } // namespace
@@ -42,85 +26,28 @@ class TestFileMenu : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void exampleSlotLoadsAndSavesBackByteForByte()
-    {
-        auto game = TestGame::inFreePlay();
-        writeSlotFiles(game->folder.path(), exampleSlotFiles());
-        game->fom->menu1[1]->trigger();
-        QCOMPARE(game->words(2), (QStringList{u8("切ない"), u8("楽しい"), u8("青い"), QString()}));
-        QCOMPARE(game->fom->LstItemMoney->item(0)->text(), QStringLiteral("512"));
-        QCOMPARE(game->fom->LblMoney->caption(), QStringLiteral("1000"));
-        QCOMPARE(game->fom->LblHi->caption(), QStringLiteral("3"));
-        QCOMPARE(game->fom->WordKind, 1);
-        QVERIFY(game->fom->Opt[1]->isChecked());
-        QCOMPARE(game->shownPicture(), QStringLiteral("2.bmp"));
-        for (int i = 0; i < slotfiles::count; ++i)
-            QFile::remove(game->folder.path() + QLatin1String(slotfiles::names[i]));
-        game->fom->menu1[0]->trigger();
-        QCOMPARE(slotIn(game->folder.path()), exampleSlotFiles());
-        QVERIFY(game->dialogs.messages.isEmpty());
-    }
-
-    void loadBringsBackWhatWasSaved()
-    {
-        auto game = TestGame::inFreePlay();
-        Fom &fom = *game->fom;
-        fom.Txt->setText(u8("ねこ"));
-        fom.ADD_Click();
-        fom.Mood = {12, -3, 40, 0};
-        fom.Money = 777;
-        fom.menu2_Click(1);
-        fom.menuEnding[2]->setEnabled(true);
-        fom.menuEnding[6]->setEnabled(true); // the last one the slot keeps
-        fom.Opt_Click(2);
-        fom.menu1[0]->trigger();
-        const SaveSlot saved = fom.CurrentSlot();
-
-        fom.Txt->setText(u8("いぬ"));
-        fom.ADD_Click();
-        fom.Mood = {};
-        fom.Money = 5;
-        fom.menu2_Click(1);
-        fom.menuEnding[2]->setEnabled(false);
-        fom.menuEnding[6]->setEnabled(false);
-        fom.LstItem->clear();
-        fom.Opt_Click(0);
-        fom.StartScene(QStringLiteral("situ"));
-        game->click(); // a question and its hint are on screen
-        fom.menu1[1]->trigger();
-
-        QCOMPARE(fom.CurrentSlot(), saved);
-        QCOMPARE(game->words(0).last(), QString()); // the saved trailing row
-        QVERIFY(!game->words(0).contains(u8("いぬ")));
-        QCOMPARE(fom.LblMoney->caption(), QStringLiteral("777"));
-        QCOMPARE(fom.TimDay->interval(), 1000);
-        QVERIFY(fom.menuEnding[2]->isEnabled() && fom.menuEnding[6]->isEnabled());
-        QVERIFY(fom.Opt[2]->isChecked());
-        QCOMPARE(fom.Txt->foreColor(), 16711680);
-        QVERIFY(!fom.LblQstKazari->isVisibleTo(&fom));
-        QVERIFY(game->dialogs.messages.isEmpty());
-    }
-
-    void loadRestoresOptionsAndScene_data()
+    // A slot loads whatever scene it was saved in, over a question on screen
+    // with nouns chosen; one saved in free play saves back byte for byte.
+    void loadShowsTheSlot_data()
     {
         QTest::addColumn<QByteArray>("status");
         QTest::addColumn<int>("dayInterval");
         QTest::addColumn<bool>("music");
         QTest::addColumn<QString>("mode");
         QTest::addColumn<bool>("specialMenu");
-        const QByteArray example = exampleSlotFiles()[slotfiles::Str];
         const QByteArray allSeen = "10,-5,0,3,150,1000,3,2,2,3,2,2,3,1,0,2,1,1,1,1,1,1,1,1,1,0,0,1,1,\"tyu\"\r\n";
-        const QByteArray sixSeen = "10,-5,0,3,150,1000,3,2,2,3,2,2,3,1,0,2,1,1,1,1,1,1,0,1,1,0,0,1,1,\"tyu\"\r\n";
-        QTest::newRow("example") << example << 10000 << true << "tyu" << false;
+        QTest::newRow("example") << exampleSlotFiles()[slotfiles::Str] << 10000 << true << "tyu" << false;
         QTest::newRow("fast time") << exampleStatusWith(26, "1") << 1000 << true << "tyu" << false;
         QTest::newRow("music off") << exampleStatusWith(28, "0") << 10000 << false << "tyu" << false;
+        QTest::newRow("SE off") << exampleStatusWith(29, "0") << 10000 << true << "tyu" << false;
         QTest::newRow("saved in a report") << exampleStatusWith(30, "\"houkoku\"") << 10000 << true << "tyu" << false;
         QTest::newRow("saved in the opening") << exampleStatusWith(30, "\"open\"") << 10000 << true << "tyu" << false;
         QTest::newRow("saved at the title") << exampleStatusWith(30, "\"stop\"") << 10000 << true << "stop" << false;
         QTest::newRow("seven endings seen") << allSeen << 10000 << true << "tyu" << true;
-        QTest::newRow("six endings seen") << sixSeen << 10000 << true << "tyu" << false;
+        QTest::newRow("six endings seen") << QByteArray(allSeen).replace("1,1,1,1,1,1,1,1,1,", "1,1,1,1,1,1,0,1,1,")
+                                          << 10000 << true << "tyu" << false;
     }
-    void loadRestoresOptionsAndScene()
+    void loadShowsTheSlot()
     {
         QFETCH(QByteArray, status);
         QFETCH(int, dayInterval);
@@ -128,137 +55,111 @@ private Q_SLOTS:
         QFETCH(QString, mode);
         QFETCH(bool, specialMenu);
         auto game = TestGame::inFreePlay();
-        game->fom->menu2_Click(1); // fast time on before the load
+        Fom &fom = *game->fom;
+        fom.menu2_Click(1); // fast time on before the load
+        fom.Opt_Click(0);
+        fom.StartScene(QStringLiteral("situ"));
+        game->click(); // a question and its hint are on screen
         SlotBytes files = exampleSlotFiles();
         files[slotfiles::Str] = status;
         writeSlotFiles(game->folder.path(), files);
         game->sound.commands.clear();
-        game->fom->menu1[1]->trigger();
-        QCOMPARE(game->fom->TimDay->interval(), dayInterval);
-        QCOMPARE(game->fom->TimBGM->isActive(), music);
-        QCOMPARE(game->sound.commands.first(),
-                 music ? QStringLiteral("play MIDI notify") : QStringLiteral("stop MIDI notify"));
-        QCOMPARE(game->fom->SceneMode, mode);
-        QCOMPARE(game->fom->TimSay->isActive(), mode == QLatin1String("tyu"));
-        QCOMPARE(game->fom->menuSpecl->menuAction()->isEnabled(), specialMenu);
+        fom.menu1[1]->trigger();
+        QVERIFY(!fom.LblQstKazari->isVisibleTo(&fom));
+        QCOMPARE(fom.TimDay->interval(), dayInterval);
+        QCOMPARE(fom.TimBGM->isActive(), music);
+        QCOMPARE(game->sound.commands.first(), music ? "play MIDI notify" : "stop MIDI notify");
+        QCOMPARE(fom.SceneMode, mode);
+        QCOMPARE(fom.TimSay->isActive(), mode == QLatin1String("tyu"));
+        QCOMPARE(fom.menuSpecl->menuAction()->isEnabled(), specialMenu);
+        if (mode != QLatin1String("tyu"))
+            return;
+        QCOMPARE(game->words(2), (QStringList{u8("切ない"), u8("楽しい"), u8("青い"), QString()}));
+        QCOMPARE((QStringList{fom.LstItemMoney->item(0)->text(), fom.LblMoney->caption(), fom.LblHi->caption()}),
+                 (QStringList{"512", "1000", "3"}));
+        QVERIFY(fom.WordKind == 1 && fom.Opt[1]->isChecked());
+        if (!status.endsWith("\"tyu\"\r\n"))
+            return;
+        QCOMPARE(game->shownPicture(), QStringLiteral("2.bmp"));
+        for (const char *name : slotfiles::names)
+            QFile::remove(game->folder.path() + QLatin1String(name));
+        fom.menu1[0]->trigger();
+        DiskFileOps disk;
+        QVERIFY(SlotStore(disk, game->folder.path()).load() == files);
+        QVERIFY(game->dialogs.messages.isEmpty());
     }
 
-    void failedLoadKeepsTheGame_data()
+    // Each File item shows only its boxes and keeps the game as it was: a
+    // failed save (which leaves no slot) or load says so once, Help shows its
+    // pages. The autosave on close says whether it saved.
+    void boxes_data()
     {
-        QTest::addColumn<int>("file"); // -1: no slot at all
+        QTest::addColumn<int>("item"); // of the File menu; -1: closing with the autosave on
+        QTest::addColumn<QString>("failOn"); // a file operation; "folder": the folder cannot be made
+        QTest::addColumn<QString>("file"); // written with `bytes` first, if named
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("no slot") << -1 << QByteArray();
-        QTest::newRow("damaged status") << int(slotfiles::Str) << exampleStatusWith(30, "tyu");
-        QTest::newRow("mood out of range") << int(slotfiles::Str) << exampleStatusWith(1, "900");
-        QTest::newRow("garbage word file") << int(slotfiles::Kotoba0) << QByteArray(100000, '\xff');
+        QTest::addColumn<QStringList>("boxes");
+        const QStringList failed{fileError};
+        const auto load = [](const char *name, const char *file, const QByteArray &bytes) {
+            QTest::newRow(name) << 1 << "" << file << bytes << QStringList{fileError};
+        };
+        const auto help = [](const char *name, const QByteArray &bytes, const QStringList &boxes) {
+            QTest::newRow(name) << 3 << "" << "help.txt" << bytes << boxes;
+        };
+        QTest::newRow("save: no folder") << 0 << "folder" << "" << QByteArray() << failed;
+        QTest::newRow("save: a write fails") << 0 << "write kotoba1.dat.new" << "" << QByteArray() << failed;
+        QTest::newRow("save: a rename fails") << 0 << "rename lst.dat.new" << "" << QByteArray() << failed;
+        QTest::newRow("autosave") << -1 << "" << "" << QByteArray() << QStringList{u8("オートセーブ完了★")};
+        QTest::newRow("autosave, the disk fails") << -1 << "write str.dat.new" << "" << QByteArray() << failed;
+        load("load: no slot", "", {});
+        load("load: damaged status", "str.dat", exampleStatusWith(30, "tyu"));
+        load("load: mood out of range", "str.dat", exampleStatusWith(1, "900"));
+        load("load: garbage word file", "kotoba0.dat", QByteArray(100000, '\xff'));
+        help("help: two pages", "a\r\nb\r\n>\r\nc\r\n>\r\n", {"\r\na\r\nb", "\r\n\r\nc"});
+        help("help: no page end", "a\r\nb\r\n", {});
+        help("help: text around the mark", "a\r\nx>y\r\nb\r\n", {"\r\na"});
+        help("help: an empty line", "\r\na\r\n>\r\n", {"\r\n\r\na"});
+        help("help: full-width mark", *cp932::encode(u8("a\r\n＞\r\n>\r\n")), {u8("\r\na\r\n＞")});
+        help("help: empty file", "", {});
+        help("help: not cp932", "\x82>\r\n", failed);
+        QTest::newRow("help: missing") << 3 << "" << "" << QByteArray() << failed;
     }
-    void failedLoadKeepsTheGame()
+    void boxes()
     {
-        QFETCH(int, file);
-        QFETCH(QByteArray, bytes);
-        auto game = TestGame::inFreePlay();
-        game->fom->Txt->setText(u8("ねこ"));
-        game->fom->ADD_Click();
-        if (file >= 0) {
-            SlotBytes files = exampleSlotFiles();
-            files[file] = bytes;
-            writeSlotFiles(game->folder.path(), files);
-        }
-        const Snapshot before = snapshot(*game->fom);
-        game->fom->menu1[1]->trigger();
-        QCOMPARE(game->dialogs.messages, QStringList{fileError});
-        QVERIFY(snapshot(*game->fom) == before);
-        QVERIFY(game->fom->TimDay->isActive());
-    }
-
-    void failedSaveKeepsTheGame_data()
-    {
-        QTest::addColumn<QString>("failOn"); // empty: the folder cannot be made
-        QTest::newRow("no folder") << QString();
-        QTest::newRow("a write fails") << QStringLiteral("write kotoba1.dat.new");
-        QTest::newRow("a rename fails") << QStringLiteral("rename lst.dat.new");
-    }
-    void failedSaveKeepsTheGame()
-    {
+        QFETCH(int, item);
         QFETCH(QString, failOn);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, boxes);
         TestGame game;
         FaultyFileOps files;
         game.files = &files;
-        if (failOn.isEmpty())
+        if (failOn == QLatin1String("folder"))
             game.savePath = game.folder.path() + QStringLiteral("0.bmp/slot");
         QVERIFY(game.start());
         game.playIntoFreePlay();
+        Fom &fom = *game.fom;
+        fom.Txt->setText(u8("ねこ"));
+        fom.ADD_Click();
+        if (item == 1 && !file.isEmpty())
+            writeSlotFiles(game.folder.path(), exampleSlotFiles());
+        QFile written(game.folder.path() + file);
+        if (!file.isEmpty())
+            QVERIFY(written.open(QIODevice::WriteOnly) && written.write(bytes) == bytes.size() && written.flush());
+        fom.menu2[2]->setChecked(item < 0);
         files.failOn(failOn);
-        const Snapshot before = snapshot(*game.fom);
-        game.fom->menu1[0]->trigger();
-        QCOMPARE(game.dialogs.messages, QStringList{fileError});
-        QVERIFY(!game.fom->LastSaveSucceeded);
-        QVERIFY(snapshot(*game.fom) == before);
-        QVERIFY(!QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
-    }
-
-    void help_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("boxes");
-        QTest::newRow("two pages") << QByteArray("a\r\nb\r\n>\r\nc\r\n>\r\n")
-                                   << QStringList{QStringLiteral("\r\na\r\nb"), QStringLiteral("\r\n\r\nc")};
-        QTest::newRow("no page end") << QByteArray("a\r\nb\r\n") << QStringList();
-        QTest::newRow("text around the mark") << QByteArray("a\r\nx>y\r\nb\r\n") << QStringList{QStringLiteral("\r\na")};
-        QTest::newRow("an empty line") << QByteArray("\r\na\r\n>\r\n") << QStringList{QStringLiteral("\r\n\r\na")};
-        QTest::newRow("full-width mark") << *cp932::encode(u8("a\r\n＞\r\n>\r\n"))
-                                         << QStringList{u8("\r\na\r\n＞")};
-        QTest::newRow("empty file") << QByteArray() << QStringList();
-        QTest::newRow("missing") << QByteArray("-") << QStringList{fileError};
-        QTest::newRow("not cp932") << QByteArray("\x82>\r\n") << QStringList{fileError};
-    }
-    void help()
-    {
-        QFETCH(QByteArray, file);
-        QFETCH(QStringList, boxes);
-        auto game = TestGame::inFreePlay();
-        QFile help(game->folder.path() + QStringLiteral("help.txt"));
-        if (file != "-")
-            QVERIFY(help.open(QIODevice::WriteOnly) && help.write(file) == file.size() && help.flush());
-        const Snapshot before = snapshot(*game->fom);
-        game->fom->menu1[3]->trigger();
-        QCOMPARE(game->dialogs.messages, boxes);
-        QVERIFY(snapshot(*game->fom) == before);
-    }
-
-    void versionBox()
-    {
-        auto game = TestGame::inFreePlay();
-        game->fom->menu1[4]->trigger();
-        QCOMPARE(game->dialogs.messages.size(), 1);
-        const QStringList lines = game->dialogs.messages.first().split(QStringLiteral("\r\n"));
-        QCOMPARE(lines.mid(0, 2), (QStringList{QStringLiteral("Ver1.50"), u8("みみ in The ぽたん舎")}));
-        QVERIFY(lines.size() == 2 || lines.size() == 3);
-        QVERIFY(!lines.last().isEmpty());
-    }
-
-    void autosaveOnClose_data()
-    {
-        QTest::addColumn<QString>("failOn");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("saved") << QString() << u8("オートセーブ完了★");
-        QTest::newRow("the disk fails") << QStringLiteral("write str.dat.new") << fileError;
-    }
-    void autosaveOnClose()
-    {
-        QFETCH(QString, failOn);
-        QFETCH(QString, message);
-        TestGame game;
-        FaultyFileOps files;
-        game.files = &files;
-        QVERIFY(game.start());
-        game.playIntoFreePlay();
-        game.fom->menu2[2]->trigger();
-        files.failOn(failOn);
-        game.fom->close();
-        QCOMPARE(game.dialogs.messages, QStringList{message});
-        QCOMPARE(QFile::exists(game.folder.path() + QStringLiteral("str.dat")), failOn.isEmpty());
-        QVERIFY(!game.fom->Tim->isActive());
+        const auto before = snapshot(fom);
+        if (item < 0)
+            fom.close();
+        else
+            fom.menu1[item]->trigger();
+        QCOMPARE(game.dialogs.messages, boxes);
+        QCOMPARE(fom.Tim->isActive() && fom.TimDay->isActive(), item >= 0);
+        QVERIFY(item < 0 || snapshot(fom) == before);
+        if (item <= 0) {
+            QCOMPARE(fom.LastSaveSucceeded, failOn.isEmpty());
+            QCOMPARE(QFile::exists(game.folder.path() + QStringLiteral("str.dat")), failOn.isEmpty());
+        }
     }
 };
 

@@ -11,40 +11,31 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
 constexpr int kSilent = 16;   // the null sink plays exact zeros when nothing sounds
 constexpr int kLoud = 4000;   // the tones are written at half scale
 
-// The 16-bit samples the sink played over the next `milliseconds`, while the
-// game's timers keep running. The monitor delivers nothing at all while no
-// stream is open: that is silence too.
-QList<qint16> recordSink(int milliseconds)
+// How many samples the sink played louder than `level` over the next
+// `milliseconds`, while the game's timers keep running. The monitor delivers
+// nothing at all while no stream is open: that is silence too.
+qsizetype louderThan(int level, int milliseconds)
 {
     QProcess recorder;
     recorder.start(QStringLiteral("parec"),
                    QStringLiteral("-d dummy.monitor --format=s16le --channels=1 --rate=22050 --latency-msec=20").split(u' '));
     if (!recorder.waitForStarted())
-        return {};
+        return -1;
     QTest::qWait(milliseconds);
     recorder.terminate();
     recorder.waitForFinished();
     const QByteArray raw = recorder.readAllStandardOutput();
-    QList<qint16> samples(raw.size() / 2);
-    if (!samples.isEmpty()) // an empty list has no buffer to copy into
-        std::memcpy(samples.data(), raw.constData(), samples.size() * 2);
-    return samples;
+    const auto *samples = reinterpret_cast<const qint16 *>(raw.constData());
+    return std::count_if(samples, samples + raw.size() / 2, [level](qint16 s) { return std::abs(int(s)) > level; });
 }
 
-// How many of the samples are louder than `level`.
-qsizetype louderThan(const QList<qint16> &samples, int level)
-{
-    return std::count_if(samples.begin(), samples.end(), [level](qint16 s) { return std::abs(int(s)) > level; });
-}
-
-bool silentFor(int milliseconds) { return louderThan(recordSink(milliseconds), kSilent) == 0; }
+bool silentFor(int milliseconds) { return louderThan(kSilent, milliseconds) == 0; }
 
 // Whether sound comes out within `milliseconds`: a busy machine may take a
 // few seconds to start a fresh audio stream.
@@ -53,7 +44,7 @@ bool heardWithin(int milliseconds)
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < milliseconds) {
-        if (louderThan(recordSink(400), kLoud) > 0)
+        if (louderThan(kLoud, 400) > 0)
             return true;
     }
     return false;
@@ -88,7 +79,7 @@ private Q_SLOTS:
     {
         QVERIFY(heardWithin(10000));
         // One play of the one-second tune is loud for under a second.
-        QCOMPARE_GT(louderThan(recordSink(6000), kLoud) / 22050.0, 1.8);
+        QCOMPARE_GT(louderThan(kLoud, 6000) / 22050.0, 1.8);
     }
 
     void effectsPlayOnceWithTheMusicOff()

@@ -38,12 +38,7 @@ public:
 
     // One second of music, if it plays.
     void advance() { position += playState == QMediaPlayer::PlayingState ? 1000 : 0; }
-    void reachEnd()
-    {
-        playState = QMediaPlayer::StoppedState;
-        mediaStatus = QMediaPlayer::EndOfMedia;
-        position = 24000;
-    }
+    void reachEnd() { playState = QMediaPlayer::StoppedState; mediaStatus = QMediaPlayer::EndOfMedia; position = 24000; }
 
     QString file;
     qint64 position = 0;
@@ -60,87 +55,72 @@ class TestMusicDevice : public QObject
 private Q_SLOTS:
     void commands_data()
     {
-        // Steps are commands, or "~advance" (one second of music) and "~end"
-        // (the file has played to its end). Each command's outcome is "-"
-        // for a failure, its reply for a status query, else "ok".
-        QTest::addColumn<QStringList>("steps");
+        // Steps are commands split at "|", with "open", "play" and "status"
+        // short for the usual three, or "~advance" (one second of music) and
+        // "~end" (the file has played to its end). Each command's outcome is
+        // "-" for a failure, its reply for a status query, else "ok".
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("outcomes");
         QTest::addColumn<QString>("file");
         QTest::addColumn<qint64>("position");
-
-        const QString open = QStringLiteral("open \"%1bgm.wav\" alias MIDI");
-        const QString play = QStringLiteral("play MIDI notify");
-        const QString status = QStringLiteral("status MIDI mode");
-        QTest::newRow("start-up") << QStringList{"close MIDI notify", open, play, status}
-                                  << "- ok ok playing" << "bgm.wav" << qint64(0);
-        QTest::newRow("stop keeps the position")
-            << QStringList{open, play, "~advance", "~advance", "stop MIDI notify", status, play, status}
-            << "ok ok ok stopped ok playing" << "bgm.wav" << qint64(2000);
-        QTest::newRow("the end reads stopped, the loop starts over")
-            << QStringList{open, play, "~advance", "~end", status, "seek MIDI to start", "play MIDI from 0", status}
-            << "ok ok stopped ok ok playing" << "bgm.wav" << qint64(0);
-        QTest::newRow("open closes the device of that name")
-            << QStringList{open, play, "~advance", "open \"%1other.wav\" alias MIDI", status}
-            << "ok ok ok stopped" << "other.wav" << qint64(0);
-        QTest::newRow("open closes it even when the new file is missing")
-            << QStringList{open, play, "open \"%1missing.wav\" alias MIDI", status}
-            << "ok ok - -" << "" << qint64(0);
-        QTest::newRow("a missing file fails every command")
-            << QStringList{"open \"%1missing.wav\" alias MIDI", play, status, "stop MIDI notify",
-                           "seek MIDI to start", "play MIDI from 0", "close MIDI notify"}
-            << "- - - - - - -" << "" << qint64(0);
-        QTest::newRow("an undecodable file plays nothing")
-            << QStringList{"open \"%1broken.wav\" alias MIDI", play, status, "close MIDI notify", status}
-            << "ok - - ok -" << "" << qint64(0);
-        QTest::newRow("other names and commands are ignored")
-            << QStringList{open, play, "~advance", "close WAVE notify", "stop WAVE", "pause MIDI", "status MIDI length",
-                           "play MIDI from soon", "seek MIDI to end", "open \"%1other.wav\" alias WAVE", "", status}
-            << "ok ok - - - - - - - - playing" << "bgm.wav" << qint64(1000);
-        QTest::newRow("words in any letter case")
-            << QStringList{"OPEN \"%1bgm.wav\" ALIAS midi", "Play Midi Notify", "~advance", "STOP midi", "Status MIDI Mode"}
-            << "ok ok ok stopped" << "bgm.wav" << qint64(1000);
-        QTest::newRow("a quoted path keeps its spaces")
-            << QStringList{"open \"%1my tune.wav\" alias MIDI", play, status} << "ok ok playing" << "my tune.wav"
-            << qint64(0);
-        QTest::newRow("seek to start rewinds")
-            << QStringList{open, play, "~advance", "~advance", "seek MIDI to start", play} << "ok ok ok ok" << "bgm.wav"
-            << qint64(0);
-        QTest::newRow("seek stops where it lands; play from; no negatives")
-            << QStringList{open, play, "seek MIDI to 5000", status, "play MIDI from 3000", "~advance",
-                           "seek MIDI to -1", "play MIDI from -5"}
-            << "ok ok ok stopped ok - -" << "bgm.wav" << qint64(4000);
-        QTest::newRow("close lets go of the file")
-            << QStringList{open, play, "close MIDI notify", status, play} << "ok ok ok - -" << "" << qint64(0);
+        const auto row = [](const char *name, const char *steps, const char *outcomes, const char *file, qint64 at) {
+            QTest::newRow(name) << steps << outcomes << file << at;
+        };
+        row("start-up", "close MIDI notify|open|play|status", "- ok ok playing", "bgm.wav", 0);
+        row("stop keeps the position", "open|play|~advance|~advance|stop MIDI notify|status|play|status",
+            "ok ok ok stopped ok playing", "bgm.wav", 2000);
+        row("the end reads stopped, the loop starts over",
+            "open|play|~advance|~end|status|seek MIDI to start|play MIDI from 0|status", "ok ok stopped ok ok playing",
+            "bgm.wav", 0);
+        row("open closes the device of that name", "open|play|~advance|open \"%1other.wav\" alias MIDI|status",
+            "ok ok ok stopped", "other.wav", 0);
+        row("open closes it even when the new file is missing", "open|play|open \"%1missing.wav\" alias MIDI|status",
+            "ok ok - -", "", 0);
+        row("a missing file fails every command", "open \"%1missing.wav\" alias MIDI|play|status|stop MIDI notify|"
+            "seek MIDI to start|play MIDI from 0|close MIDI notify", "- - - - - - -", "", 0);
+        row("an undecodable file plays nothing", "open \"%1broken.wav\" alias MIDI|play|status|close MIDI notify|status",
+            "ok - - ok -", "", 0);
+        row("other names and commands are ignored", "open|play|~advance|close WAVE notify|stop WAVE|pause MIDI|"
+            "status MIDI length|play MIDI from soon|seek MIDI to end|open \"%1other.wav\" alias WAVE||status",
+            "ok ok - - - - - - - - playing", "bgm.wav", 1000);
+        row("words in any letter case", "OPEN \"%1bgm.wav\" ALIAS midi|Play Midi Notify|~advance|STOP midi|Status MIDI Mode",
+            "ok ok ok stopped", "bgm.wav", 1000);
+        row("a quoted path keeps its spaces", "open \"%1my tune.wav\" alias MIDI|play|status", "ok ok playing",
+            "my tune.wav", 0);
+        row("seek to start rewinds", "open|play|~advance|~advance|seek MIDI to start|play", "ok ok ok ok", "bgm.wav", 0);
+        row("seek stops where it lands; play from; no negatives",
+            "open|play|seek MIDI to 5000|status|play MIDI from 3000|~advance|seek MIDI to -1|play MIDI from -5",
+            "ok ok ok stopped ok - -", "bgm.wav", 4000);
+        row("close lets go of the file", "open|play|close MIDI notify|status|play", "ok ok ok - -", "", 0);
     }
     void commands()
     {
-        QFETCH(QStringList, steps);
+        QFETCH(QString, steps);
         QFETCH(QString, outcomes);
         QFETCH(QString, file);
         QFETCH(qint64, position);
-
         QTemporaryDir folder;
-        for (const char *name : {"bgm.wav", "other.wav", "broken.wav", "my tune.wav"}) {
-            QFile wave(folder.filePath(QLatin1String(name)));
-            QVERIFY(wave.open(QIODevice::WriteOnly));
-        }
+        for (const char *name : {"bgm.wav", "other.wav", "broken.wav", "my tune.wav"})
+            QVERIFY(QFile(folder.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
+        const QMap<QString, QString> shorthand{{"open", "open \"%1bgm.wav\" alias MIDI"},
+                                               {"play", "play MIDI notify"}, {"status", "status MIDI mode"}};
         FakePlayer player;
         MusicDevice device(player);
         QStringList results;
-        for (const QString &step : steps) {
+        for (const QString &step : steps.split(u'|')) {
             if (step == QLatin1String("~advance")) {
                 player.advance();
             } else if (step == QLatin1String("~end")) {
                 player.reachEnd();
             } else {
                 QString reply = QStringLiteral("junk");
-                const bool ok = device.execute(step.arg(folder.path() + QLatin1Char('/')), &reply);
+                const bool ok = device.execute(shorthand.value(step, step).arg(folder.path() + u'/'), &reply);
                 if (!ok)
                     QCOMPARE(reply, QString()); // a failed query leaves a blank reply
                 results << (!ok ? QStringLiteral("-") : reply.isEmpty() ? QStringLiteral("ok") : reply);
             }
         }
-        QCOMPARE(results.join(QLatin1Char(' ')), outcomes);
+        QCOMPARE(results.join(u' '), outcomes);
         QCOMPARE(player.file, file);
         QCOMPARE(player.position, position);
     }

@@ -1,4 +1,5 @@
-// The sound effects and the options menu: "SE", fast time and the music.
+// The sound effects and the options menu: "SE", fast time and the music,
+// with the command strings the game sends to the music device.
 
 #include "testgame.h"
 
@@ -53,32 +54,51 @@ private Q_SLOTS:
         QVERIFY(fom.TimBGM->isActive()); // the music plays on
     }
 
-    void musicOption()
+    // Start-up opens the tune and plays it; the loop timer restarts it once it
+    // has played to its end, unless "BGM" is unchecked; switched on again, the
+    // music plays at once.
+    void musicLoop_data()
     {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<bool>("music");
+        QTest::addColumn<bool>("restarts");
+        QTest::newRow("ended") << "stopped" << true << true;
+        QTest::newRow("upper case") << "STOPPED" << true << true;
+        QTest::newRow("mixed case, padded") << "Stopped        " << true << true;
+        QTest::newRow("playing") << "playing" << true << false;
+        QTest::newRow("paused") << "paused" << true << false;
+        QTest::newRow("no device: blank") << "" << true << false;
+        QTest::newRow("too short") << "stop" << true << false;
+        QTest::newRow("BGM unchecked") << "stopped" << false << false;
+    }
+    void musicLoop()
+    {
+        QFETCH(QString, reply);
+        QFETCH(bool, music);
+        QFETCH(bool, restarts);
         Fom &fom = *game->fom;
+        const QString open = QStringLiteral("open \"%1bgm.wav\" alias MIDI").arg(game->folder.path());
+        QCOMPARE(game->sound.commands, (QStringList{"close MIDI notify", open, "play MIDI notify"}));
+        if (!music)
+            fom.menu2[3]->trigger();
+        QCOMPARE(fom.TimBGM->isActive(), music);
         game->sound.commands.clear();
-        game->sound.statusReply = QStringLiteral("stopped");
-        fom.TimBGM_Timer(); // the tune ended: it starts over
-        QCOMPARE(game->sound.commands, (QStringList{QStringLiteral("status MIDI mode"),
-                                                    QStringLiteral("seek MIDI to start"),
-                                                    QStringLiteral("play MIDI from 0")}));
+        game->sound.statusReply = reply;
+        fom.TimBGM_Timer();
+        QStringList expected{"status MIDI mode"};
+        if (restarts)
+            expected << "seek MIDI to start" << "play MIDI from 0";
+        QCOMPARE(game->sound.commands, expected);
         fom.menu2[3]->trigger();
-        QVERIFY(!fom.TimBGM->isActive());
-        QCOMPARE(game->sound.commands.last(), QStringLiteral("stop MIDI notify"));
-        game->sound.commands.clear();
-        fom.TimBGM_Timer(); // switched off: a stopped tune stays stopped
-        QCOMPARE(game->sound.commands, QStringList{QStringLiteral("status MIDI mode")});
-        fom.menu2[3]->trigger();
-        QVERIFY(fom.TimBGM->isActive());
-        QCOMPARE(game->sound.commands.last(), QStringLiteral("play MIDI notify"));
+        QCOMPARE(fom.TimBGM->isActive(), !music);
+        QCOMPARE(game->sound.commands.last(), music ? "stop MIDI notify" : "play MIDI notify");
     }
 
     void fastTimeOption()
     {
         Fom &fom = *game->fom;
         fom.menu2[1]->trigger();
-        QCOMPARE(fom.TimDay->interval(), 1000);
-        QVERIFY(fom.TimDay->isActive());
+        QVERIFY(fom.TimDay->interval() == 1000 && fom.TimDay->isActive());
         fom.menu2[1]->trigger();
         QCOMPARE(fom.TimDay->interval(), 10000);
         // During a scene the clock stays stopped whatever its speed.

@@ -1,10 +1,13 @@
-// Start-up and shut-down, missing pictures, the cp932 text form and what
-// assistive technology is told.
+// Start-up and shut-down: where the game reads its data and keeps its save
+// slot, missing pictures, and what assistive technology is told.
 
-#include "platform/cp932.h"
+#include "platform/desktopidentity.h"
+#include "platform/gamefolders.h"
+#include "platform/installation.h"
 #include "testgame.h"
 
 #include <QAccessible>
+#include <QDir>
 #include <QTest>
 
 using texts::u8;
@@ -14,16 +17,50 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Beside the program for the build and portable copies, the installed
+    // and per-user folders for an installed game.
+    void choosesDataAndSaveFolders_data()
+    {
+        QTest::addColumn<bool>("dataBeside");
+        QTest::addColumn<bool>("writable");
+        QTest::addColumn<QString>("expectedData");
+        QTest::addColumn<QString>("expectedSave");
+        QTest::newRow("the build folder") << true << true << "program" << "program";
+        QTest::newRow("a portable copy the player cannot write") << true << false << "program" << "user";
+        QTest::newRow("installed") << false << false << "installed" << "user";
+        // Root could write the install prefix: still nothing is saved there.
+        QTest::newRow("installed, run by root") << false << true << "installed" << "user";
+    }
+    void choosesDataAndSaveFolders()
+    {
+        QFETCH(bool, dataBeside);
+        QFETCH(bool, writable);
+        QFETCH(QString, expectedData);
+        QFETCH(QString, expectedSave);
+        QTemporaryDir root;
+        const QMap<QString, QString> folders{{"program", root.filePath("prefix/bin")},
+                                             {"installed", root.filePath("prefix/share/game")},
+                                             {"user", root.filePath("home/.local/share/game")}};
+        QVERIFY(QDir().mkpath(folders["program"]));
+        if (dataBeside)
+            QVERIFY(QFile(folders["program"] + "/0.bmp").open(QIODevice::WriteOnly));
+        // The installed folder comes as the program sees it, "bin/../share/...".
+        const GameFolders chosen = resolveGameFolders(
+            {folders["program"], root.filePath("prefix/bin/../share/game"), folders["user"], writable});
+        QCOMPARE(chosen.appPath, folders[expectedData] + '/');
+        QCOMPARE(chosen.savePath, folders[expectedSave] + '/');
+    }
+
     // A missing control picture stops start-up; a missing scene picture
     // only leaves the alien's box empty.
     void missingPicture_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("required");
-        QTest::newRow("a face") << QStringLiteral("7.bmp") << true;
-        QTest::newRow("a forget button") << QStringLiteral("coma1.bmp") << true;
-        QTest::newRow("the teach button") << QStringLiteral("osieru.bmp") << true;
-        QTest::newRow("the title scene") << QStringLiteral("stt.bmp") << false;
+        QTest::newRow("a face") << "7.bmp" << true;
+        QTest::newRow("a forget button") << "coma1.bmp" << true;
+        QTest::newRow("the teach button") << "osieru.bmp" << true;
+        QTest::newRow("the title scene") << "stt.bmp" << false;
     }
     void missingPicture()
     {
@@ -32,80 +69,59 @@ private Q_SLOTS:
         TestGame game;
         game.folder.remove(file);
         QCOMPARE(game.start(), !required);
-        if (required) {
-            QVERIFY2(game.fom->StartupError.endsWith(file), qPrintable(game.fom->StartupError));
-            QVERIFY(!game.fom->isVisible());
+        QCOMPARE(game.fom->isVisible(), !required);
+        QVERIFY2(game.fom->StartupError.endsWith(file) == required, qPrintable(game.fom->StartupError));
+        if (required)
             return;
-        }
         QVERIFY(game.fom->Img->picture().isNull());
         game.playIntoFreePlay();
         QCOMPARE(game.fom->SceneMode, QStringLiteral("tyu"));
     }
 
-    void programFolderGetsItsSeparator()
+    // The program folder gets its separator; closing stops every sound and
+    // timer and, without the autosave option, saves nothing.
+    void startAndClose()
     {
         TestGame game;
         game.fom = std::make_unique<Fom>(Fom::Services{game.random, game.dialogs, game.sound,
                                                        game.folder.path().chopped(1)});
         QVERIFY(game.fom->Form_Load());
         QCOMPARE(game.fom->AppPath, game.folder.path());
-    }
-
-    void closingEndsTheGame()
-    {
-        TestGame game;
-        QVERIFY(game.start());
         game.fom->close();
-        QVERIFY(!game.fom->Tim->isActive());
-        QVERIFY(!game.fom->TimBGM->isActive());
+        QVERIFY(!game.fom->Tim->isActive() && !game.fom->TimBGM->isActive());
         QCOMPARE(game.sound.commands.mid(game.sound.commands.size() - 2),
                  (QStringList{QStringLiteral("close MIDI notify"), QStringLiteral("close WAVE notify")}));
-        QVERIFY(game.dialogs.messages.isEmpty()); // no autosave by default
-    }
-
-    void cp932RoundTrip()
-    {
-        const QString text = u8("もけもけ～ゆらぐも～表示");
-        const auto bytes = cp932::encode(text);
-        QVERIFY(bytes.has_value());
-        QCOMPARE(bytes->mid(8, 2), QByteArray("\x81\x60")); // the wave dash
-        QCOMPARE(cp932::decode(*bytes), std::optional<QString>(text));
-        QVERIFY(!cp932::canHold(u8("😀")));
-        QVERIFY(!cp932::canHold(u8("𠮷")));
-        QVERIFY(!cp932::decode(QByteArray("\x81")).has_value());
+        QVERIFY(game.dialogs.messages.isEmpty());
+        QVERIFY(!QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
     }
 
     void assistiveTechnologySeesTheTexts()
     {
         TestGame game;
         QVERIFY(game.start());
-        Fom &fom = *game.fom;
-        auto *teach = QAccessible::queryAccessibleInterface(fom.ADD);
+        const auto reader = [](QObject *control) { return QAccessible::queryAccessibleInterface(control); };
+        QAccessibleInterface *teach = reader(game.fom->ADD), *entry = reader(game.fom->Txt);
+        QCOMPARE((QStringList{teach->text(QAccessible::Name), teach->text(QAccessible::Description),
+                              entry->text(QAccessible::Description), reader(game.fom->LblMoney)->text(QAccessible::Name),
+                              reader(game.fom->Lst[1])->child(0)->text(QAccessible::Name),
+                              reader(game.fom->menuAEnding)->child(0)->text(QAccessible::Name)}),
+                 (QStringList{u8("おしえる"), u8("宇宙人に言葉を教えます。"), game.fom->Txt->toolTip(), "1000",
+                              u8("大好き"), u8("親愛関係")}));
         QCOMPARE(teach->role(), QAccessible::Button);
-        QCOMPARE(teach->text(QAccessible::Name), u8("おしえる"));
-        QCOMPARE(teach->text(QAccessible::Description), u8("宇宙人に言葉を教えます。"));
-
-        auto *list = QAccessible::queryAccessibleInterface(fom.Lst[1]);
-        QVERIFY(list->childCount() >= 2);
-        bool found = false;
-        for (int i = 0; i < list->childCount(); ++i)
-            found = found || list->child(i)->text(QAccessible::Name) == u8("大好き");
-        QVERIFY(found);
-
-        auto *entry = QAccessible::queryAccessibleInterface(fom.Txt);
         QCOMPARE(entry->role(), QAccessible::EditableText);
-        QCOMPARE(entry->text(QAccessible::Description), fom.Txt->toolTip());
+        QAccessibleInterface *options = reader(game.fom->menuA2);
+        QCOMPARE(options->childCount(), 5);
+        QVERIFY(options->child(0)->state().checked && !options->child(1)->state().checked);
+        QVERIFY(reader(game.fom->menuAEnding)->child(0)->state().disabled);
+    }
 
-        auto *money = QAccessible::queryAccessibleInterface(fom.LblMoney);
-        QCOMPARE(money->text(QAccessible::Name), QStringLiteral("1000"));
-
-        auto *menu = QAccessible::queryAccessibleInterface(fom.menuA2);
-        QVERIFY(menu->childCount() == 5);
-        QVERIFY(menu->child(0)->state().checked);
-        QVERIFY(!menu->child(1)->state().checked);
-        auto *endings = QAccessible::queryAccessibleInterface(fom.menuAEnding);
-        QVERIFY(endings->child(0)->state().disabled);
-        QCOMPARE(endings->child(0)->text(QAccessible::Name), u8("親愛関係"));
+    // Last: it gives the whole program the game's identity.
+    void playerFolderIsNamedByTheGameId()
+    {
+        QTemporaryDir dataHome;
+        qputenv("XDG_DATA_HOME", dataHome.path().toLocal8Bit());
+        introduceToDesktop();
+        QCOMPARE(currentFolderCandidates().userDataFolder, dataHome.filePath(QLatin1String(installation::appId)));
     }
 };
 

@@ -8,25 +8,17 @@
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: xclose WINDOW-ID\n");
-        return 2;
-    }
-    Display *display = XOpenDisplay(nullptr);
+    Display *display = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
     if (!display) {
-        std::fprintf(stderr, "xclose: cannot open the display\n");
-        return 1;
+        std::fputs(argc == 2 ? "xclose: cannot open the display\n" : "usage: xclose WINDOW-ID\n", stderr);
+        return argc == 2 ? 1 : 2;
     }
-    const Window window = std::strtoul(argv[1], nullptr, 0);
     XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
+    event.xclient = {ClientMessage, 0, False, display, Window(std::strtoul(argv[1], nullptr, 0)),
+                     XInternAtom(display, "WM_PROTOCOLS", False), 32};
     event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
-    XCloseDisplay(display);
+    XSendEvent(display, event.xclient.window, False, NoEventMask, &event);
+    XCloseDisplay(display); // flushes the message out
     return 0;
 }

@@ -6,48 +6,22 @@
 #include <QImage>
 #include <QTest>
 
-double ScriptedRandom::next()
-{
-    ++drawsTaken;
-    return m_queue.isEmpty() ? fallback : m_queue.takeFirst();
-}
+namespace {
 
-QString ScriptedDialogs::input(const QString &prompt, const QString &title)
+QStringList allPictureNames()
 {
-    prompts.append(prompt);
-    titles.append(title);
-    return answers.isEmpty() ? QString() : answers.takeFirst();
-}
-
-bool ScriptedDialogs::ask(const QString &question)
-{
-    questions.append(question);
-    return replies.isEmpty() || replies.takeFirst();
-}
-
-void RecordingSound::sendCommand(const QString &command, QString *reply)
-{
-    commands.append(command);
-    if (reply)
-        *reply = statusReply;
-}
-
-QStringList PictureFolder::allPictureNames()
-{
-    QStringList names;
+    QStringList names = QStringLiteral("siyou siyou2 osieru osieru2 stt erai did end").split(u' ');
     for (int n = 0; n <= 9; ++n)
-        names << QStringLiteral("%1.bmp").arg(n);
+        names << QString::number(n);
     for (int i = 0; i <= 2; ++i)
-        names << QStringLiteral("coma%1.bmp").arg(i) << QStringLiteral("comb%1.bmp").arg(i);
-    names << QStringLiteral("siyou.bmp") << QStringLiteral("siyou2.bmp") << QStringLiteral("osieru.bmp")
-          << QStringLiteral("osieru2.bmp") << QStringLiteral("stt.bmp") << QStringLiteral("erai.bmp")
-          << QStringLiteral("did.bmp") << QStringLiteral("end.bmp");
+        names << QStringLiteral("coma%1").arg(i) << QStringLiteral("comb%1").arg(i);
     for (int k = 0; k <= 7; ++k)
-        names << QStringLiteral("end%1.bmp").arg(k);
+        names << QStringLiteral("end%1").arg(k);
+    for (QString &name : names)
+        name += QStringLiteral(".bmp");
     return names;
 }
 
-namespace {
 QColor colourFor(int index)
 {
     return QColor(10 + index * 7, 200 - index * 5, 30 + index * 3);
@@ -66,20 +40,12 @@ PictureFolder::PictureFolder()
 
 QString PictureFolder::nameOf(const QPixmap &picture) const
 {
-    if (picture.isNull())
-        return QString();
-    const QColor colour = picture.toImage().pixelColor(0, 0);
     const QStringList names = allPictureNames();
-    for (int i = 0; i < names.size(); ++i) {
-        if (colourFor(i) == colour)
+    for (int i = 0; i < names.size() && !picture.isNull(); ++i) {
+        if (colourFor(i) == picture.toImage().pixelColor(0, 0))
             return names[i];
     }
     return QString();
-}
-
-void PictureFolder::remove(const QString &fileName) const
-{
-    QFile::remove(path() + fileName);
 }
 
 bool TestGame::start()
@@ -129,16 +95,7 @@ bool FaultyFileOps::pass(const char *operation, const QString &path)
     ++m_count;
     if (QLatin1String(operation) + QLatin1Char(' ') + path.section(QLatin1Char('/'), -1) == m_failOn)
         return false;
-    if (m_failAt <= 0)
-        return true;
-    return m_mode == FailOne ? m_count != m_failAt : m_count < m_failAt;
-}
-
-std::optional<QByteArray> FaultyFileOps::read(const QString &path, qint64 limit)
-{
-    if (!pass("read", path))
-        return std::nullopt;
-    return m_disk.read(path, limit);
+    return m_failAt <= 0 || (m_mode == FailOne ? m_count != m_failAt : m_count < m_failAt);
 }
 
 bool FaultyFileOps::write(const QString &path, const QByteArray &bytes)
@@ -154,15 +111,11 @@ bool FaultyFileOps::write(const QString &path, const QByteArray &bytes)
 
 namespace {
 const QByteArray exampleStatus = "10,-5,0,3,150,1000,3,2,2,3,2,2,3,1,0,2,1,0,0,0,0,0,0,0,1,0,0,1,1,\"tyu\"\r\n";
-
-QByteArray sjis(const char *utf8)
-{
-    return *cp932::encode(QString::fromUtf8(utf8));
-}
 } // namespace
 
 SlotBytes exampleSlotFiles()
 {
+    const auto sjis = [](const char *utf8) { return *cp932::encode(QString::fromUtf8(utf8)); };
     return {sjis("ももじろ\r\nもけもけ\r\n\r\n"), sjis("大好き\r\n好き\r\n\r\n"),
             sjis("切ない\r\n楽しい\r\n青い\r\n\r\n"), sjis("恋文\r\n"), "512\r\n", exampleStatus};
 }

@@ -7,6 +7,7 @@
 #include "platform/multimedia.h"
 #include "platform/services.h"
 
+#include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -16,8 +17,7 @@
 class ScriptedRandom final : public RandomSource
 {
 public:
-    double next() override;
-    void script(std::initializer_list<double> draws) { m_queue = QList<double>(draws); }
+    double next() override { ++drawsTaken; return m_queue.isEmpty() ? fallback : m_queue.takeFirst(); }
     void script(const QList<double> &draws) { m_queue = draws; }
     int remaining() const { return static_cast<int>(m_queue.size()); }
     int drawsTaken = 0;
@@ -34,23 +34,29 @@ class ScriptedDialogs final : public Dialogs
 {
 public:
     void message(const QString &text) override { messages.append(text); }
-    QString input(const QString &prompt, const QString &title) override;
-    bool ask(const QString &question) override;
-    QStringList answers;
+    QString input(const QString &prompt, const QString &title) override
+    {
+        prompts.append(prompt);
+        titles.append(title);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    bool ask(const QString &question) override { questions.append(question); return replies.isEmpty() || replies.takeFirst(); }
+    QStringList answers, questions, prompts, titles, messages;
     QList<bool> replies;
-    QStringList questions;
-    QStringList prompts;
-    QStringList titles;
-    QStringList messages;
 };
 
 class RecordingSound final : public SoundBackend
 {
 public:
-    void sendCommand(const QString &command, QString *reply) override;
+    // Every query is answered with `statusReply`.
+    void sendCommand(const QString &command, QString *reply) override
+    {
+        commands.append(command);
+        if (reply)
+            *reply = statusReply;
+    }
     void playWave(const QString &path) override { waves.append(path); }
-    QStringList commands;
-    QStringList waves;
+    QStringList commands, waves;
     QString statusReply;
 };
 
@@ -63,8 +69,7 @@ public:
     QString path() const { return m_dir.path() + QLatin1Char('/'); }
     // The file a picture was loaded from, or "" when it is empty or unknown.
     QString nameOf(const QPixmap &picture) const;
-    void remove(const QString &fileName) const;
-    static QStringList allPictureNames();
+    void remove(const QString &fileName) const { QFile::remove(path() + fileName); }
 
 private:
     QTemporaryDir m_dir;
@@ -117,24 +122,23 @@ public:
     int operations() const { return m_count; }
 
     bool exists(const QString &path) override { return m_disk.exists(path); }
-    std::optional<QByteArray> read(const QString &path, qint64 limit) override;
+    std::optional<QByteArray> read(const QString &path, qint64 limit) override
+    {
+        return pass("read", path) ? m_disk.read(path, limit) : std::nullopt;
+    }
     bool write(const QString &path, const QByteArray &bytes) override;
     // A flush only matters if the machine loses power, which no test
     // simulates: it is counted and can fail, but skips the disk's slow sync.
     bool sync(const QString &path) override { return pass("sync", path) && m_disk.exists(path); }
     bool syncFolder(const QString &folder) override { return pass("syncFolder", folder); }
-    bool rename(const QString &from, const QString &to) override
-    {
-        return pass("rename", from) && m_disk.rename(from, to);
-    }
+    bool rename(const QString &from, const QString &to) override { return pass("rename", from) && m_disk.rename(from, to); }
     bool remove(const QString &path) override { return pass("remove", path) && m_disk.remove(path); }
     bool makeFolder(const QString &folder) override { return pass("makeFolder", folder) && m_disk.makeFolder(folder); }
 
 private:
     bool pass(const char *operation, const QString &path);
     DiskFileOps m_disk;
-    int m_failAt = 0;
-    int m_count = 0;
+    int m_failAt = 0, m_count = 0;
     QString m_failOn;
     Mode m_mode = FailOne;
 };
