@@ -1,4 +1,5 @@
-// The farewell, the choice of the ending, the gallery and the special menu.
+// The farewell, the choice of the ending, the gallery (and the question
+// before a replay ends a game) and the special menu.
 
 #include "testgame.h"
 
@@ -102,6 +103,56 @@ private Q_SLOTS:
         QCOMPARE(fom->Lbl->caption(), u8(story.last));
         game->click();
         QCOMPARE(fom->SceneMode, QStringLiteral("stop"));
+    }
+
+    // A replay asks first during a game only; a refusal leaves the game as it was.
+    void replayAsksOnlyDuringAGame_data()
+    {
+        QTest::addColumn<QString>("mode"); // empty: free play
+        QTest::addColumn<bool>("asks");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("free play") << QString() << true << true;
+        QTest::newRow("question") << u8("situ") << true << true;
+        QTest::newRow("farewell") << u8("ending") << true << true;
+        QTest::newRow("title") << u8("stop") << false << true;
+        QTest::newRow("another replay") << u8("親愛関係") << false << true;
+        QTest::newRow("preview") << u8("ugoki") << false << true;
+        QTest::newRow("free play, refused") << QString() << true << false;
+        QTest::newRow("question, refused") << u8("situ") << true << false;
+    }
+    void replayAsksOnlyDuringAGame()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, asks);
+        QFETCH(bool, yes);
+        fom->menuEnding[5]->setEnabled(true);
+        fom->Txt->setText(u8("うみ"));
+        fom->ADD_Click();
+        fom->MoveImg(5, 0, 90, 100);
+        if (!mode.isEmpty())
+            fom->StartScene(mode);
+        if (mode == QLatin1String("situ")) {
+            game->random.script({0.4}); // question 8
+            game->click();
+        }
+        fom->Day = 44;
+        fom->Money = 777;
+        fom->Mood = {12, -3, 40, 7};
+        // Everything a replay would reset or replace: the slot holds the
+        // words, items, moods, money, day and scene.
+        const auto snapshot = [this] {
+            return std::tuple{fom->CurrentSlot(), fom->SceneStep, fom->Lbl->caption(), fom->ImgRect.left,
+                              fom->Tim->isActive(), fom->TimSay->isActive(), fom->TimDay->isActive()};
+        };
+        const auto before = snapshot();
+        game->dialogs.replies = {yes};
+        fom->menuEnding[5]->trigger();
+        QCOMPARE(game->dialogs.questions.size(), asks ? 1 : 0);
+        QVERIFY(yes || snapshot() == before);
+        if (!yes)
+            return;
+        QCOMPARE(fom->SceneMode, u8("宇宙戦争"));
+        QCOMPARE(fom->Lbl->caption(), u8("翌日・・・\r\n早速ぽち達、宇宙人は地球に攻撃を開始した"));
     }
 
     // The ending chosen and recorded; the special menu opens once endings

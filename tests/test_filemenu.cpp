@@ -19,6 +19,14 @@ auto snapshot(const Fom &fom)
     return std::tuple{fom.CurrentSlot(), fom.SceneMode, fom.LblHi->caption(), fom.LblMoney->caption()};
 }
 
+// A status line to load, and what the window then shows.
+struct Loaded { QByteArray status; int dayInterval = 10000; bool music = true; QString mode = "tyu"; bool specialMenu = false; };
+
+// A File item (-1: closing with the autosave on) with a file operation
+// failing ("folder": the folder cannot be made) and a file written with
+// `bytes` first, if named; the message boxes it shows.
+struct Box { int item; QString failOn; QString file; QByteArray bytes; QStringList boxes; };
+
 } // namespace
 
 class TestFileMenu : public QObject
@@ -30,30 +38,20 @@ private Q_SLOTS:
     // with nouns chosen; one saved in free play saves back byte for byte.
     void loadShowsTheSlot_data()
     {
-        QTest::addColumn<QByteArray>("status");
-        QTest::addColumn<int>("dayInterval");
-        QTest::addColumn<bool>("music");
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<bool>("specialMenu");
-        const QByteArray allSeen = "10,-5,0,3,150,1000,3,2,2,3,2,2,3,1,0,2,1,1,1,1,1,1,1,1,1,0,0,1,1,\"tyu\"\r\n";
-        QTest::newRow("example") << exampleSlotFiles()[slotfiles::Str] << 10000 << true << "tyu" << false;
-        QTest::newRow("fast time") << exampleStatusWith(26, "1") << 1000 << true << "tyu" << false;
-        QTest::newRow("music off") << exampleStatusWith(28, "0") << 10000 << false << "tyu" << false;
-        QTest::newRow("SE off") << exampleStatusWith(29, "0") << 10000 << true << "tyu" << false;
-        QTest::newRow("saved in a report") << exampleStatusWith(30, "\"houkoku\"") << 10000 << true << "tyu" << false;
-        QTest::newRow("saved in the opening") << exampleStatusWith(30, "\"open\"") << 10000 << true << "tyu" << false;
-        QTest::newRow("saved at the title") << exampleStatusWith(30, "\"stop\"") << 10000 << true << "stop" << false;
-        QTest::newRow("seven endings seen") << allSeen << 10000 << true << "tyu" << true;
-        QTest::newRow("six endings seen") << QByteArray(allSeen).replace("1,1,1,1,1,1,1,1,1,", "1,1,1,1,1,1,0,1,1,")
-                                          << 10000 << true << "tyu" << false;
+        QTest::addColumn<Loaded>("loaded");
+        QTest::newRow("example") << Loaded{exampleSlotFiles()[slotfiles::Str]};
+        QTest::newRow("fast time") << Loaded{exampleStatusWith(26, "1"), 1000};
+        QTest::newRow("music off") << Loaded{exampleStatusWith(28, "0"), 10000, false};
+        QTest::newRow("SE off") << Loaded{exampleStatusWith(29, "0")};
+        QTest::newRow("saved in a report") << Loaded{exampleStatusWith(30, "\"houkoku\"")};
+        QTest::newRow("saved at the title") << Loaded{exampleStatusWith(30, "\"stop\""), 10000, true, "stop"};
+        QTest::newRow("seven endings seen")
+            << Loaded{"10,-5,0,3,150,1000,3,2,2,3,2,2,3,1,0,2,1,1,1,1,1,1,1,1,1,0,0,1,1,\"tyu\"\r\n", 10000, true, "tyu", true};
     }
     void loadShowsTheSlot()
     {
-        QFETCH(QByteArray, status);
-        QFETCH(int, dayInterval);
-        QFETCH(bool, music);
-        QFETCH(QString, mode);
-        QFETCH(bool, specialMenu);
+        QFETCH(Loaded, loaded);
+        const auto [status, dayInterval, music, mode, specialMenu] = loaded;
         auto game = TestGame::inFreePlay();
         Fom &fom = *game->fom;
         fom.menu2_Click(1); // fast time on before the load
@@ -94,23 +92,19 @@ private Q_SLOTS:
     // pages. The autosave on close says whether it saved.
     void boxes_data()
     {
-        QTest::addColumn<int>("item"); // of the File menu; -1: closing with the autosave on
-        QTest::addColumn<QString>("failOn"); // a file operation; "folder": the folder cannot be made
-        QTest::addColumn<QString>("file"); // written with `bytes` first, if named
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<Box>("box");
         const QStringList failed{fileError};
         const auto load = [](const char *name, const char *file, const QByteArray &bytes) {
-            QTest::newRow(name) << 1 << "" << file << bytes << QStringList{fileError};
+            QTest::newRow(name) << Box{1, "", file, bytes, {fileError}};
         };
         const auto help = [](const char *name, const QByteArray &bytes, const QStringList &boxes) {
-            QTest::newRow(name) << 3 << "" << "help.txt" << bytes << boxes;
+            QTest::newRow(name) << Box{3, "", "help.txt", bytes, boxes};
         };
-        QTest::newRow("save: no folder") << 0 << "folder" << "" << QByteArray() << failed;
-        QTest::newRow("save: a write fails") << 0 << "write kotoba1.dat.new" << "" << QByteArray() << failed;
-        QTest::newRow("save: a rename fails") << 0 << "rename lst.dat.new" << "" << QByteArray() << failed;
-        QTest::newRow("autosave") << -1 << "" << "" << QByteArray() << QStringList{u8("オートセーブ完了★")};
-        QTest::newRow("autosave, the disk fails") << -1 << "write str.dat.new" << "" << QByteArray() << failed;
+        QTest::newRow("save: no folder") << Box{0, "folder", "", {}, failed};
+        QTest::newRow("save: a write fails") << Box{0, "write kotoba1.dat.new", "", {}, failed};
+        QTest::newRow("save: a rename fails") << Box{0, "rename lst.dat.new", "", {}, failed};
+        QTest::newRow("autosave") << Box{-1, "", "", {}, {u8("オートセーブ完了★")}};
+        QTest::newRow("autosave, the disk fails") << Box{-1, "write str.dat.new", "", {}, failed};
         load("load: no slot", "", {});
         load("load: damaged status", "str.dat", exampleStatusWith(30, "tyu"));
         load("load: mood out of range", "str.dat", exampleStatusWith(1, "900"));
@@ -118,19 +112,14 @@ private Q_SLOTS:
         help("help: two pages", "a\r\nb\r\n>\r\nc\r\n>\r\n", {"\r\na\r\nb", "\r\n\r\nc"});
         help("help: no page end", "a\r\nb\r\n", {});
         help("help: text around the mark", "a\r\nx>y\r\nb\r\n", {"\r\na"});
-        help("help: an empty line", "\r\na\r\n>\r\n", {"\r\n\r\na"});
         help("help: full-width mark", *cp932::encode(u8("a\r\n＞\r\n>\r\n")), {u8("\r\na\r\n＞")});
-        help("help: empty file", "", {});
         help("help: not cp932", "\x82>\r\n", failed);
-        QTest::newRow("help: missing") << 3 << "" << "" << QByteArray() << failed;
+        QTest::newRow("help: missing") << Box{3, "", "", {}, failed};
     }
     void boxes()
     {
-        QFETCH(int, item);
-        QFETCH(QString, failOn);
-        QFETCH(QString, file);
-        QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, boxes);
+        QFETCH(Box, box);
+        const auto [item, failOn, file, bytes, boxes] = box;
         TestGame game;
         FaultyFileOps files;
         game.files = &files;
@@ -143,9 +132,8 @@ private Q_SLOTS:
         fom.ADD_Click();
         if (item == 1 && !file.isEmpty())
             writeSlotFiles(game.folder.path(), exampleSlotFiles());
-        QFile written(game.folder.path() + file);
         if (!file.isEmpty())
-            QVERIFY(written.open(QIODevice::WriteOnly) && written.write(bytes) == bytes.size() && written.flush());
+            QVERIFY(DiskFileOps().write(game.folder.path() + file, bytes));
         fom.menu2[2]->setChecked(item < 0);
         files.failOn(failOn);
         const auto before = snapshot(fom);

@@ -1,14 +1,20 @@
 // Start-up and shut-down: where the game reads its data and keeps its save
-// slot, missing pictures, and what assistive technology is told.
+// slot, missing pictures, what assistive technology is told, and the language
+// of Qt's own boxes.
 
 #include "platform/desktopidentity.h"
+#include "platform/dialogs.h"
 #include "platform/gamefolders.h"
 #include "platform/installation.h"
+#include "platform/translation.h"
 #include "testgame.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QDir>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using texts::u8;
 
@@ -17,6 +23,28 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Qt's own boxes speak Japanese once its translation is installed; the
+    // question is the one box whose behaviour is the game's own. It runs
+    // first: once the last window has closed, a box no longer waits.
+    void questionBoxSpeaksJapanese()
+    {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ja.qm")))
+            QSKIP("Qt's Japanese translation is not installed (qt6-translations-l10n)");
+        QVERIFY(installQtJapanese());
+        QStringList captions;
+        QTimer::singleShot(0, [&captions] {
+            if (QWidget *box = QApplication::activeModalWidget()) {
+                for (const QPushButton *button : box->findChildren<QPushButton *>())
+                    captions << button->text();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        WidgetDialogs dialogs;
+        QVERIFY(!dialogs.ask(u8("見ますか？"))); // Enter is "no": a stray key must not end a game
+        captions.sort();
+        QCOMPARE(captions, (QStringList{u8("いいえ(&N)"), u8("はい(&Y)")}));
+    }
+
     // Beside the program for the build and portable copies, the installed
     // and per-user folders for an installed game.
     void choosesDataAndSaveFolders_data()

@@ -17,10 +17,9 @@
 class ScriptedRandom final : public RandomSource
 {
 public:
-    double next() override { ++drawsTaken; return m_queue.isEmpty() ? fallback : m_queue.takeFirst(); }
+    double next() override { return m_queue.isEmpty() ? fallback : m_queue.takeFirst(); }
     void script(const QList<double> &draws) { m_queue = draws; }
     int remaining() const { return static_cast<int>(m_queue.size()); }
-    int drawsTaken = 0;
     double fallback = 0.0;
 
 private:
@@ -34,14 +33,9 @@ class ScriptedDialogs final : public Dialogs
 {
 public:
     void message(const QString &text) override { messages.append(text); }
-    QString input(const QString &prompt, const QString &title) override
-    {
-        prompts.append(prompt);
-        titles.append(title);
-        return answers.isEmpty() ? QString() : answers.takeFirst();
-    }
+    QString input(const QString &, const QString &) override { return answers.isEmpty() ? QString() : answers.takeFirst(); }
     bool ask(const QString &question) override { questions.append(question); return replies.isEmpty() || replies.takeFirst(); }
-    QStringList answers, questions, prompts, titles, messages;
+    QStringList answers, questions, messages;
     QList<bool> replies;
 };
 
