@@ -1,4 +1,4 @@
-// The day clock, the monthly report, and one whole game of a hundred days.
+// The day clock and the monthly report.
 
 #include "testgame.h"
 
@@ -19,7 +19,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("before");
         QTest::addColumn<QString>("mode");
-        QTest::newRow("day 29") << 28 << QStringLiteral("tyu");
         QTest::newRow("day 30 reports") << 29 << QStringLiteral("houkoku");
         QTest::newRow("day 99") << 98 << QStringLiteral("tyu");
         QTest::newRow("day 100 says goodbye") << 99 << QStringLiteral("ending");
@@ -72,42 +71,6 @@ private Q_SLOTS:
         QCOMPARE(fom->LblMoney->caption(), QStringLiteral("1550"));
         QCOMPARE(int(fom->Pay), 0);
         QCOMPARE(fom->LstItem->count(), itemsBefore + (words < 50 ? 6 : 2));
-    }
-
-    // A whole game from free play on, with scripted draws: teaching, three
-    // reports, the farewell, an ending and the new game that follows.
-    void aHundredDays()
-    {
-        // Free play waits for the day clock, a scene for clicks.
-        auto playWhile = [&](const char *mode) {
-            for (int i = 0; i < 200 && fom->SceneMode == u8(mode); ++i)
-                fom->SceneMode == QLatin1String("tyu") ? fom->TimDay_Timer() : game->click();
-        };
-        // Teach 40 nouns at 100 each: the pay arrives with the first report.
-        fom->Opt_Click(0);
-        for (int i = 0; i < 40; ++i) {
-            fom->Txt->setText(QStringLiteral("n%1").arg(i));
-            QTest::keyClick(fom->Txt, Qt::Key_Return);
-        }
-        for (int month = 1; month <= 3; ++month) {
-            playWhile("tyu");
-            playWhile("houkoku");
-        }
-        QCOMPARE(fom->Money, 1000 + 4000);
-        QCOMPARE(fom->LstItem->count(), 2 + 3 * 2);
-        // Day 100: with 46 words and joy strongest, 親愛関係; then a new game
-        // that keeps the words and the seen ending.
-        fom->Mood = {100, 0, 0, 0};
-        playWhile("tyu");
-        for (int i = 0; i < 20 && fom->SceneStep != 14; ++i)
-            game->click();
-        game->random.script({0.5}); // T = 40
-        game->click();
-        QCOMPARE(fom->SceneMode, u8("親愛関係"));
-        playWhile("親愛関係");
-        QCOMPARE(fom->SceneMode, QStringLiteral("stop"));
-        QCOMPARE(int(fom->WordCount[0]), 42);
-        QVERIFY(fom->menuEnding[0]->isEnabled());
     }
 };
 

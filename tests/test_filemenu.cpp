@@ -128,7 +128,7 @@ private Q_SLOTS:
         QVERIFY(game.start());
         game.playIntoFreePlay();
         Fom &fom = *game.fom;
-        fom.Txt->setText(u8("ねこ"));
+        fom.Txt->setText(u8("ねこ")); // the game differs from the slot on disk
         fom.ADD_Click();
         if (item == 1 && !file.isEmpty())
             writeSlotFiles(game.folder.path(), exampleSlotFiles());

@@ -46,6 +46,12 @@ public:
     QMediaPlayer::MediaStatus mediaStatus = QMediaPlayer::NoMedia;
 };
 
+// Steps are commands split at "|", with "open", "play" and "status" short for
+// the usual three, or "~advance" (one second of music) and "~end" (the file
+// has played to its end). Each command's outcome is "-" for a failure, its
+// reply for a status query, else "ok"; then the file open and the position.
+struct Script { QString steps, outcomes, file; qint64 position; };
+
 } // namespace
 
 class TestMusicDevice : public QObject
@@ -55,50 +61,39 @@ class TestMusicDevice : public QObject
 private Q_SLOTS:
     void commands_data()
     {
-        // Steps are commands split at "|", with "open", "play" and "status"
-        // short for the usual three, or "~advance" (one second of music) and
-        // "~end" (the file has played to its end). Each command's outcome is
-        // "-" for a failure, its reply for a status query, else "ok".
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("outcomes");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<qint64>("position");
-        const auto row = [](const char *name, const char *steps, const char *outcomes, const char *file, qint64 at) {
-            QTest::newRow(name) << steps << outcomes << file << at;
-        };
-        row("start-up", "close MIDI notify|open|play|status", "- ok ok playing", "bgm.wav", 0);
-        row("stop keeps the position", "open|play|~advance|~advance|stop MIDI notify|status|play|status",
-            "ok ok ok stopped ok playing", "bgm.wav", 2000);
+        QTest::addColumn<Script>("script");
+        const auto row = [](const char *name, Script script) { QTest::newRow(name) << script; };
+        row("start-up", {"close MIDI notify|open|play|status", "- ok ok playing", "bgm.wav", 0});
+        row("stop keeps the position", {"open|play|~advance|~advance|stop MIDI notify|status|play|status",
+            "ok ok ok stopped ok playing", "bgm.wav", 2000});
         row("the end reads stopped, the loop starts over",
-            "open|play|~advance|~end|status|seek MIDI to start|play MIDI from 0|status", "ok ok stopped ok ok playing",
-            "bgm.wav", 0);
-        row("open closes the device of that name", "open|play|~advance|open \"%1other.wav\" alias MIDI|status",
-            "ok ok ok stopped", "other.wav", 0);
-        row("open closes it even when the new file is missing", "open|play|open \"%1missing.wav\" alias MIDI|status",
-            "ok ok - -", "", 0);
-        row("a missing file fails every command", "open \"%1missing.wav\" alias MIDI|play|status|stop MIDI notify|"
-            "seek MIDI to start|play MIDI from 0|close MIDI notify", "- - - - - - -", "", 0);
-        row("an undecodable file plays nothing", "open \"%1broken.wav\" alias MIDI|play|status|close MIDI notify|status",
-            "ok - - ok -", "", 0);
-        row("other names and commands are ignored", "open|play|~advance|close WAVE notify|stop WAVE|pause MIDI|"
+            {"open|play|~advance|~end|status|seek MIDI to start|play MIDI from 0|status", "ok ok stopped ok ok playing",
+            "bgm.wav", 0});
+        row("open closes the device of that name", {"open|play|~advance|open \"%1other.wav\" alias MIDI|status",
+            "ok ok ok stopped", "other.wav", 0});
+        row("open closes it even when the new file is missing", {"open|play|open \"%1missing.wav\" alias MIDI|status",
+            "ok ok - -", "", 0});
+        row("a missing file fails every command", {"open \"%1missing.wav\" alias MIDI|play|status|stop MIDI notify|"
+            "seek MIDI to start|play MIDI from 0|close MIDI notify", "- - - - - - -", "", 0});
+        row("an undecodable file plays nothing", {"open \"%1broken.wav\" alias MIDI|play|status|close MIDI notify|status",
+            "ok - - ok -", "", 0});
+        row("other names and commands are ignored", {"open|play|~advance|close WAVE notify|stop WAVE|pause MIDI|"
             "status MIDI length|play MIDI from soon|seek MIDI to end|open \"%1other.wav\" alias WAVE||status",
-            "ok ok - - - - - - - - playing", "bgm.wav", 1000);
-        row("words in any letter case", "OPEN \"%1bgm.wav\" ALIAS midi|Play Midi Notify|~advance|STOP midi|Status MIDI Mode",
-            "ok ok ok stopped", "bgm.wav", 1000);
-        row("a quoted path keeps its spaces", "open \"%1my tune.wav\" alias MIDI|play|status", "ok ok playing",
-            "my tune.wav", 0);
-        row("seek to start rewinds", "open|play|~advance|~advance|seek MIDI to start|play", "ok ok ok ok", "bgm.wav", 0);
+            "ok ok - - - - - - - - playing", "bgm.wav", 1000});
+        row("words in any letter case", {"OPEN \"%1bgm.wav\" ALIAS midi|Play Midi Notify|~advance|STOP midi|Status MIDI Mode",
+            "ok ok ok stopped", "bgm.wav", 1000});
+        row("a quoted path keeps its spaces", {"open \"%1my tune.wav\" alias MIDI|play|status", "ok ok playing",
+            "my tune.wav", 0});
+        row("seek to start rewinds", {"open|play|~advance|~advance|seek MIDI to start|play", "ok ok ok ok", "bgm.wav", 0});
         row("seek stops where it lands; play from; no negatives",
-            "open|play|seek MIDI to 5000|status|play MIDI from 3000|~advance|seek MIDI to -1|play MIDI from -5",
-            "ok ok ok stopped ok - -", "bgm.wav", 4000);
-        row("close lets go of the file", "open|play|close MIDI notify|status|play", "ok ok ok - -", "", 0);
+            {"open|play|seek MIDI to 5000|status|play MIDI from 3000|~advance|seek MIDI to -1|play MIDI from -5",
+            "ok ok ok stopped ok - -", "bgm.wav", 4000});
+        row("close lets go of the file", {"open|play|close MIDI notify|status|play", "ok ok ok - -", "", 0});
     }
     void commands()
     {
-        QFETCH(QString, steps);
-        QFETCH(QString, outcomes);
-        QFETCH(QString, file);
-        QFETCH(qint64, position);
+        QFETCH(Script, script);
+        const auto [steps, outcomes, file, position] = script;
         QTemporaryDir folder;
         for (const char *name : {"bgm.wav", "other.wav", "broken.wav", "my tune.wav"})
             QVERIFY(QFile(folder.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));

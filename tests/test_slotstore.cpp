@@ -36,18 +36,6 @@ QStringList filesIn(const QString &folder)
 // The six files, which their names already list in name order.
 const QStringList slotFileNames(std::begin(slotfiles::names), std::end(slotfiles::names));
 
-// Operations a clean save of the new slot over the old takes.
-int operationsOfOneSave()
-{
-    QTemporaryDir dir;
-    FaultyFileOps files;
-    SlotStore store(files, dir.path());
-    store.save(oldSlot);
-    files.failAt(0);
-    store.save(newSlot);
-    return files.operations();
-}
-
 } // namespace
 
 class TestSlotStore : public QObject
@@ -59,9 +47,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("failAt");
         QTest::addColumn<bool>("killed");
-        const int operations = operationsOfOneSave();
-        QVERIFY(operations >= 20);
-        for (int n = 1; n <= operations; ++n) {
+        // Every operation that a clean save of the new slot over the old takes.
+        QTemporaryDir dir;
+        FaultyFileOps files;
+        SlotStore store(files, dir.path());
+        store.save(oldSlot);
+        files.failAt(0);
+        store.save(newSlot);
+        QVERIFY(files.operations() >= 20);
+        for (int n = 1; n <= files.operations(); ++n) {
             QTest::addRow("operation %d fails", n) << n << false;
             QTest::addRow("killed before operation %d", n) << n << true;
         }
@@ -126,21 +120,17 @@ private Q_SLOTS:
         QCOMPARE(filesIn(dir.path()), slotFileNames);
     }
 
-    void missingOrOversizedFileIsNoSlot_data()
-    {
-        QTest::addColumn<qint64>("size"); // -1: the file is gone
-        QTest::newRow("missing") << qint64(-1);
-        QTest::newRow("over the limit") << SlotStore::fileSizeLimit + 1;
-    }
+    // A file gone, or grown past the limit, leaves no slot.
     void missingOrOversizedFileIsNoSlot()
     {
-        QFETCH(qint64, size);
-        QTemporaryDir dir;
-        DiskFileOps disk;
-        QVERIFY(SlotStore(disk, dir.path()).save(oldSlot));
-        QFile file(dir.path() + QStringLiteral("/lstmoney.dat"));
-        QVERIFY(size < 0 ? file.remove() : file.resize(size));
-        QCOMPARE(slotOnDisk(dir.path()), QStringLiteral("none"));
+        for (qint64 size : {qint64(-1), SlotStore::fileSizeLimit + 1}) {
+            QTemporaryDir dir;
+            DiskFileOps disk;
+            QVERIFY(SlotStore(disk, dir.path()).save(oldSlot));
+            QFile file(dir.path() + QStringLiteral("/lstmoney.dat"));
+            QVERIFY(size < 0 ? file.remove() : file.resize(size));
+            QCOMPARE(slotOnDisk(dir.path()), QStringLiteral("none"));
+        }
     }
 };
 

