@@ -1,5 +1,6 @@
-// The farewell, the choice of the ending, the gallery (and the question
-// before a replay ends a game) and the special menu.
+// The day clock and what it brings: the monthly report, the farewell on day
+// 100, the choice of the ending, the gallery (and the question before a
+// replay ends a game) and the special menu.
 
 #include "testgame.h"
 
@@ -8,10 +9,13 @@
 using texts::u8;
 
 using Moods = std::array<qint16, 4>;
-// How the farewell ends, T = 30 + Int(draw x 20) words being enough, after
-// the endings `seen` before.
 // An ending's story: its last message and how many messages it has.
 struct Story { int ending; const char *last; int messages; };
+// The scene a replay is chosen in ("": free play), whether the player is asked
+// first, and the answer.
+struct Replay { QString mode; bool asks = true, yes = true; };
+// How the farewell ends, T = 30 + Int(draw x 20) words being enough, after
+// the endings `seen` before.
 struct Choice { Moods moods; int words; double draw; int ending; QList<int> seen = {}; bool opensSpecialMenu = false; };
 
 class TestEndings : public QObject
@@ -21,28 +25,87 @@ class TestEndings : public QObject
     Fom *fom = nullptr;
     QStringList said;
 
-    // Day 100 with these moods and words; stops with the farewell's step 14
-    // next, with what was said until then in `said`.
-    void reachFarewell(Moods moods, int words)
+    // The day after `day`, with `words` words over the three lists.
+    void passDay(int day, int words)
     {
-        fom->Mood = moods;
         fom->WordCount = {static_cast<qint16>(words - 12), 5, 7}; // every list counts
-        fom->Day = 99;
+        fom->Day = static_cast<qint16>(day);
         fom->TimDay_Timer();
+    }
+    // Clicks on while `going` holds (20 clicks at most), with what was said
+    // in `said`; the official stands still in front of the alien.
+    void clickWhile(const std::function<bool()> &going)
+    {
         said.clear();
-        for (int i = 0; i < 20 && fom->SceneStep != 14; ++i) {
+        for (int i = 0; i < 20 && going(); ++i) {
             said << fom->Lbl->caption();
-            if (said.last() == u8("や、")) { // the official stands still in front of the alien
+            if (said.last() == u8("や、")) {
                 QCOMPARE(game->shownPicture(), QStringLiteral("erai.bmp"));
                 QVERIFY(!fom->Tim->isActive() && !fom->Tim2->isActive());
             }
             game->click();
         }
+    }
+    // Day 100 with these moods and words; stops with the farewell's step 14
+    // next, with what was said until then in `said`.
+    void reachFarewell(Moods moods, int words)
+    {
+        fom->Mood = moods;
+        passDay(99, words);
+        clickWhile([this] { return fom->SceneStep != 14; });
         said << fom->Lbl->caption();
     }
 
 private Q_SLOTS:
     void init() { game = TestGame::inFreePlay({u8("たけし"), u8("ぽち")}); QVERIFY(game); fom = game->fom.get(); }
+
+    void dayTransitions_data()
+    {
+        QTest::addColumn<int>("before");
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("day 30 reports") << 29 << QStringLiteral("houkoku");
+        QTest::newRow("day 99") << 98 << QStringLiteral("tyu");
+        QTest::newRow("day 100 says goodbye") << 99 << QStringLiteral("ending");
+        QTest::newRow("a loaded day past 100") << 120 << QStringLiteral("ending");
+    }
+    void dayTransitions()
+    {
+        QFETCH(int, before);
+        QFETCH(QString, mode);
+        fom->Day = static_cast<qint16>(before);
+        fom->TimDay_Timer();
+        QCOMPARE(fom->LblHi->caption(), QString::number(before + 1));
+        QCOMPARE(fom->SceneMode, mode);
+    }
+
+    // The official's comment goes by the words of all three lists.
+    void officialSendsItemsAndComments_data()
+    {
+        QTest::addColumn<int>("words");
+        QTest::addColumn<QString>("comment");
+        QTest::newRow("29 words") << 29 << u8("無口だね～");
+        QTest::newRow("30 words") << 30 << u8("まぁまぁ喋るようになったね");
+        QTest::newRow("50 words") << 50 << u8("割と喋るようになったね");
+        QTest::newRow("100 words") << 100 << u8("随分と饒舌になったね");
+    }
+    void officialSendsItemsAndComments()
+    {
+        QFETCH(int, words);
+        QFETCH(QString, comment);
+        fom->Pay = 350;
+        fom->Money = 1200;
+        const int itemsBefore = fom->LstItem->count();
+        game->random.script({words < 50 ? 0.99 : 0.0}); // n = 5: six items, or n = 1: two
+        passDay(59, words);
+        clickWhile([this] { return fom->SceneMode == QLatin1String("houkoku"); });
+        QCOMPARE(said, (QStringList{u8("いつも　ありがとう"), u8("これ・・・おれい・・・\r\n350円だけだけど・・"),
+                                    u8("また・・・よろしくね・・・"), u8("や、"),
+                                    u8("どうだい？\r\n今月もエールを送っておいたよ\r\nいや、御礼は要らないぞ"),
+                                    u8("しかし彼は、\r\n") + comment, u8("ま、これからも　がんばって")}));
+        // The money shown, the month's pay and the items.
+        QCOMPARE((QList<int>{fom->LblMoney->caption().toInt(), fom->Pay, fom->LstItem->count()}),
+                 (QList<int>{1550, 0, itemsBefore + (words < 50 ? 6 : 2)}));
+    }
 
     // The alien's verdict on joy, anger, sorrow and ease, then the official.
     void verdicts_data()
@@ -106,23 +169,20 @@ private Q_SLOTS:
     // A replay asks first during a game only; a refusal leaves the game as it was.
     void replayAsksOnlyDuringAGame_data()
     {
-        QTest::addColumn<QString>("mode"); // empty: free play
-        QTest::addColumn<bool>("asks");
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("free play") << QString() << true << true;
-        QTest::newRow("question") << u8("situ") << true << true;
-        QTest::newRow("farewell") << u8("ending") << true << true;
-        QTest::newRow("title") << u8("stop") << false << true;
-        QTest::newRow("another replay") << u8("親愛関係") << false << true;
-        QTest::newRow("preview") << u8("ugoki") << false << true;
-        QTest::newRow("free play, refused") << QString() << true << false;
-        QTest::newRow("question, refused") << u8("situ") << true << false;
+        QTest::addColumn<Replay>("replay");
+        QTest::newRow("free play") << Replay{""};
+        QTest::newRow("question") << Replay{"situ"};
+        QTest::newRow("farewell") << Replay{"ending"};
+        QTest::newRow("title") << Replay{"stop", false};
+        QTest::newRow("another replay") << Replay{u8("親愛関係"), false};
+        QTest::newRow("preview") << Replay{"ugoki", false};
+        QTest::newRow("free play, refused") << Replay{"", true, false};
+        QTest::newRow("question, refused") << Replay{"situ", true, false};
     }
     void replayAsksOnlyDuringAGame()
     {
-        QFETCH(QString, mode);
-        QFETCH(bool, asks);
-        QFETCH(bool, yes);
+        QFETCH(Replay, replay);
+        const auto [mode, asks, yes] = replay;
         fom->menuEnding[5]->setEnabled(true);
         fom->MoveImg(5, 0, 90, 100);
         if (!mode.isEmpty())
