@@ -193,7 +193,7 @@ private Q_SLOTS:
         // Money, day, pay, items and the box's refill place start afresh.
         QCOMPARE((QList<int>{fom->Money, fom->Day, fom->Pay, fom->LstItem->count(), fom->BoxCount}),
                  (QList<int>{1000, 0, 0, 0, 0}));
-        QCOMPARE(fom->Mood, (std::array<qint16, 4>{0, 0, 0, 0}));
+        QCOMPARE(fom->Mood, (Moods{0, 0, 0, 0}));
         QVERIFY(game->words(1).contains(QStringLiteral("word")));
     }
 
