@@ -47,6 +47,8 @@ private Q_SLOTS:
         QTest::newRow("double quotes") << QStringLiteral("\"x\"") << QByteArray("\"x\"");
         QTest::newRow("wave dash") << QStringLiteral("～") << QByteArray("\x81\x60");
         QTest::newRow("not") << QStringLiteral("￢") << QByteArray("\x81\xca");
+        QTest::newRow("backslash, minus, parallel, cent, pound")
+            << QStringLiteral("＼－∥￠￡") << QByteArray("\x81\x5f\x81\x7c\x81\x61\x81\x91\x81\x92");
         QTest::newRow("NEC circled one") << QStringLiteral("①") << QByteArray("\x87\x40");
     }
     void wordsKeepEveryCharacter()
