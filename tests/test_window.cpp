@@ -1,15 +1,18 @@
 // The window as a new player meets it: the box's two lists scroll as one,
-// the lists show whole rows, pictures shrink smoothly, a click never takes the
+// the lists show whole rows, pictures shrink smoothly and the alien keeps
+// its look at every size of its wobble, a click never takes the
 // keyboard from the entry, the marks of the options read on black, and an
 // answer key never lands in the entry.
 
 #include "platform/listbox.h"
+#include "platform/sizedpictures.h"
 #include "platform/widgets.h"
 #include "testgame.h"
 
 #include <QApplication>
 #include <QKeySequence>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -47,6 +50,29 @@ QString markProblem(QAbstractButton *button)
     if (brightest > 40 && (chosen ? brightest > 180 : brightest < 150) && (!option || (chosen ? middle > 180 : middle < 40)))
         return QString();
     return QStringLiteral("%1 (chosen: %2): brightest %3, middle %4").arg(button->objectName()).arg(chosen).arg(brightest).arg(middle);
+}
+
+// A colour ramp, so that every pixel of a smoothed copy depends on the sampling.
+QPixmap rampPicture(QColor colour, bool seeThrough)
+{
+    QImage image(253, 253, seeThrough ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            colour.setAlpha(seeThrough ? (x + y) % 256 : 255);
+            image.setPixelColor(x, y, colour.darker(100 + (x * 7 + y * 3) % 200));
+        }
+    }
+    return QPixmap::fromImage(image);
+}
+
+QImage painterSmoothed(const QPixmap &picture, QSize size)
+{
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(image.rect(), picture);
+    return image;
 }
 
 } // namespace
@@ -164,6 +190,83 @@ private Q_SLOTS:
         // Averaging leaves greys (a 3:1 shrink gives 85 and 170); sampling leaves black and white.
         const auto [darkest, lightest] = greyRange(shown, shown.rect().adjusted(2, 2, -2, -2));
         QVERIFY2(darkest > 60 && lightest < 195, qPrintable(QStringLiteral("grey from %1 to %2").arg(darkest).arg(lightest)));
+    }
+
+    // The alien at each size of its wobble looks just as the painter's
+    // smoothing draws it, whichever face was sized before, and a size shown
+    // again comes from the store.
+    void sizedPictureIsTheSmoothedPicture_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("seeThrough");
+        QTest::newRow("narrower") << QSize(150, 253) << false;
+        QTest::newRow("lower") << QSize(253, 40) << false;
+        QTest::newRow("smaller both ways, see-through") << QSize(200, 180) << true;
+    }
+    void sizedPictureIsTheSmoothedPicture()
+    {
+        QFETCH(QSize, size);
+        QFETCH(bool, seeThrough);
+        SizedPictures store;
+        const QPixmap faces[] = {rampPicture(Qt::red, seeThrough), rampPicture(Qt::blue, seeThrough)};
+        qint64 firstKeys[2] = {};
+        for (int round = 0; round < 2; ++round) {
+            for (int face = 0; face < 2; ++face) {
+                const QPixmap sized = store.sized(faces[face], size);
+                QCOMPARE(sized.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                         painterSmoothed(faces[face], size));
+                if (round == 0)
+                    firstKeys[face] = sized.cacheKey();
+                else
+                    QCOMPARE(sized.cacheKey(), firstKeys[face]);
+            }
+        }
+    }
+
+    // Once the store is full, the sizes of faces no longer shown make room.
+    void sizedPicturesStayWithinTheirRoom()
+    {
+        SizedPictures store;
+        const QSize third(2000, SizedPictures::roomPixels / 3 / 2000);
+        for (int face = 0; face < 5; ++face) {
+            QPixmap picture(100, 100);
+            picture.fill(QColor(40 * face, 0, 0));
+            const qint64 kept = store.sized(picture, third).cacheKey();
+            QCOMPARE(store.sized(picture, third).cacheKey(), kept);
+            QVERIFY(store.keptPixels() <= SizedPictures::roomPixels);
+        }
+    }
+
+    // A see-through picture shows what lies below it; an opaque one hides it.
+    void pictureCoversWhatLiesBelowUnlessSeeThrough_data()
+    {
+        QTest::addColumn<bool>("seeThrough");
+        QTest::addColumn<QColor>("shown");
+        QTest::newRow("opaque") << false << QColor(Qt::blue);
+        QTest::newRow("see-through") << true << QColor(Qt::red);
+    }
+    void pictureCoversWhatLiesBelowUnlessSeeThrough()
+    {
+        QFETCH(bool, seeThrough);
+        QFETCH(QColor, shown);
+        QWidget frame;
+        frame.resize(100, 100);
+        frame.setAutoFillBackground(true);
+        QPalette palette = frame.palette();
+        palette.setColor(QPalette::Window, Qt::red);
+        frame.setPalette(palette);
+        auto *control = new ImageControl(ImageControl::Kind::Picture, &frame);
+        control->setGeometry(10, 10, 80, 80);
+        QPixmap picture(80, 80);
+        picture.fill(seeThrough ? QColor(Qt::transparent) : QColor(Qt::blue));
+        control->setPicture(picture);
+
+        // What the window really shows: the screen copy of its back buffer.
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QTest::qWait(20);
+        const QImage rendered = frame.screen()->grabWindow(frame.winId()).toImage();
+        QCOMPARE(rendered.pixelColor(50, 50), shown);
     }
 
     void clicksLeaveTypingInTheEntry_data()

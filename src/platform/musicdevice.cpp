@@ -3,27 +3,38 @@
 #include <QFileInfo>
 
 #include <optional>
+#include <utility>
 
 namespace {
 
 // Splits a command into words; a double-quoted path is one word, quotes removed.
-QStringList splitCommand(const QString &command)
+// The game polls the device every millisecond, so each run of plain
+// characters goes into its word at once rather than character by character.
+QStringList splitCommand(QStringView command)
 {
     QStringList words;
+    words.reserve(4);
     QString word;
     bool quoted = false, inWord = false;
-    for (const QChar c : command) {
-        if (c == QLatin1Char('"')) {
+    qsizetype i = 0;
+    while (i < command.size()) {
+        const QChar c = command[i];
+        if (c == u'"') {
             quoted = !quoted;
             inWord = true;
+            ++i;
         } else if (c.isSpace() && !quoted) {
             if (inWord)
-                words << word;
-            word.clear();
+                words << std::exchange(word, QString());
             inWord = false;
+            ++i;
         } else {
-            word += c;
+            qsizetype end = i + 1;
+            while (end < command.size() && command[end] != u'"' && (quoted || !command[end].isSpace()))
+                ++end;
+            word += command.sliced(i, end - i);
             inWord = true;
+            i = end;
         }
     }
     if (inWord)

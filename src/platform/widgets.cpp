@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <qdrawutil.h>
 
+#include <algorithm>
+
 QColor toQColor(int rgb)
 {
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
@@ -123,6 +125,9 @@ ImageControl::ImageControl(Kind kind, QWidget *parent)
 void ImageControl::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
+    // A picture without transparency covers the whole control: what lies
+    // below need not be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent, !picture.isNull() && !picture.hasAlphaChannel());
     update();
 }
 
@@ -132,16 +137,17 @@ void ImageControl::setAppearance(int appearance)
     update();
 }
 
-const QPixmap &ImageControl::shownPicture()
+QPixmap ImageControl::shownPicture()
 {
     // The alien's picture is shrunk once to the frame around it, and the
-    // painter's own smoothing copes with the few pixels of its wobble;
+    // painter's smoothing takes it from there to each size of its wobble;
     // buttons keep their size and get theirs exactly.
     const qreal ratio = devicePixelRatioF();
     const QSize devicePixels = (QSizeF(size()) * ratio).toSize();
     if (m_kind == Kind::Button || !parentWidget())
         return shrunkPicture(devicePixels);
-    return shrunkPicture(devicePixels.expandedTo((QSizeF(parentWidget()->size()) * ratio).toSize()));
+    const QSize frame = devicePixels.expandedTo((QSizeF(parentWidget()->size()) * ratio).toSize());
+    return m_sized.sized(shrunkPicture(frame), devicePixels);
 }
 
 const QPixmap &ImageControl::shrunkPicture(QSize largest)
@@ -188,32 +194,35 @@ PictureBox::PictureBox(QWidget *parent)
 
 void PictureBox::place(QWidget *child, const QRectF &rect)
 {
-    for (auto &entry : m_children) {
-        if (entry.first == child) {
-            entry.second = rect;
-            relayout();
-            return;
-        }
-    }
-    m_children.append({child, rect});
-    relayout();
+    const auto placed = std::find_if(m_children.begin(), m_children.end(),
+                                     [child](const auto &entry) { return entry.first == child; });
+    if (placed != m_children.end())
+        placed->second = rect;
+    else
+        m_children.append({child, rect});
+    // Only this child moves: the alien is placed twenty times a second.
+    putChild(child, rect);
 }
 
 void PictureBox::relayout()
 {
+    for (const auto &[child, rect] : std::as_const(m_children))
+        putChild(child, rect);
+}
+
+void PictureBox::putChild(QWidget *child, const QRectF &rect)
+{
     const double sx = width() / 100.0;
     const double sy = height() / 100.0;
-    for (const auto &[child, r] : m_children) {
-        const int left = qRound(r.left() * sx);
-        const int top = qRound(r.top() * sy);
-        if (r.width() <= 0 || r.height() <= 0) {
-            // An auto-sized child keeps its own size.
-            child->move(left, top);
-            continue;
-        }
-        child->setGeometry(left, top, qRound((r.left() + r.width()) * sx) - left,
-                           qRound((r.top() + r.height()) * sy) - top);
+    const int left = qRound(rect.left() * sx);
+    const int top = qRound(rect.top() * sy);
+    if (rect.width() <= 0 || rect.height() <= 0) {
+        // An auto-sized child keeps its own size.
+        child->move(left, top);
+        return;
     }
+    child->setGeometry(left, top, qRound((rect.left() + rect.width()) * sx) - left,
+                       qRound((rect.top() + rect.height()) * sy) - top);
 }
 
 void PictureBox::resizeEvent(QResizeEvent *)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/sizedpictures.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,8 +76,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The picture to draw into the control's rectangle.
-    const QPixmap &shownPicture();
+    // The picture to draw into the control's rectangle, at its size in
+    // device pixels.
+    QPixmap shownPicture();
     // The picture shrunk to at most `largest` device pixels, kept for the
     // pictures shown lately: the alien flips between two faces while its
     // size changes on every tick, and shrinking the full picture each time
@@ -86,6 +89,7 @@ private:
     QPixmap m_picture;
     int m_appearance = 0;
     QList<QPair<qint64, QPixmap>> m_shrunk; // newest first
+    SizedPictures m_sized;
 };
 
 // The frame of the alien. Its children are placed in a 100 x 100 system of
@@ -102,6 +106,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void putChild(QWidget *child, const QRectF &rect);
     QList<QPair<QWidget *, QRectF>> m_children;
 };
 
