@@ -68,7 +68,7 @@ bool MusicDevice::execute(const QString &command, QString *reply)
 {
     if (reply)
         reply->clear();
-    const QStringList words = withoutFlags(splitCommand(command));
+    const QStringList words = wordsOf(command);
     if (words.size() < 2)
         return false;
     const QString &verb = words[0];
@@ -85,6 +85,17 @@ bool MusicDevice::execute(const QString &command, QString *reply)
     if (is(verb, "close"))
         return close(words);
     return false;
+}
+
+QStringList MusicDevice::wordsOf(const QString &command)
+{
+    // The game asks for the mode with the same command a thousand times a
+    // second; its words are split once and kept.
+    if (command != m_lastCommand) {
+        m_lastWords = withoutFlags(splitCommand(command));
+        m_lastCommand = command;
+    }
+    return m_lastWords;
 }
 
 bool MusicDevice::open(const QStringList &words)

@@ -47,6 +47,8 @@ public:
     bool execute(const QString &command, QString *reply = nullptr);
 
 private:
+    // The command's words without its trailing flags.
+    QStringList wordsOf(const QString &command);
     bool open(const QStringList &words);
     bool play(const QStringList &words);
     bool stop(const QStringList &words);
@@ -59,4 +61,6 @@ private:
 
     MusicPlayer &m_player;
     QString m_alias; // the open device's name; empty while closed
+    QString m_lastCommand;
+    QStringList m_lastWords;
 };
