@@ -25,7 +25,8 @@ struct Loaded { QByteArray status; int dayInterval = 10000; bool music = true; Q
 // A File item (-1: closing with the autosave on) with a file operation
 // failing ("folder": the folder cannot be made) and a file written with
 // `bytes` first, if named; the message boxes it shows.
-struct Box { int item; QString failOn; QString file; QByteArray bytes; QStringList boxes; };
+// Help's pages are read on, or closed where `pageReplies` says false.
+struct Box { int item; QString failOn; QString file; QByteArray bytes; QStringList boxes; QList<bool> pageReplies = {}; };
 
 } // namespace
 
@@ -72,7 +73,9 @@ private Q_SLOTS:
         QCOMPARE(fom.menuSpecl->menuAction()->isEnabled(), specialMenu);
         if (mode != QLatin1String("tyu"))
             return;
-        QCOMPARE(game->words(2), (QStringList{u8("切ない"), u8("楽しい"), u8("青い"), QString()}));
+        // Each list holds its words and no row for the files' closing empty line.
+        QCOMPARE(game->words(2), (QStringList{u8("切ない"), u8("楽しい"), u8("青い")}));
+        QCOMPARE(fom.Lst[0]->count(), 2);
         QCOMPARE((QStringList{fom.LstItemMoney->item(0)->text(), fom.LblMoney->caption(), fom.LblHi->caption()}),
                  (QStringList{"512", "1000", "3"}));
         QVERIFY(fom.WordKind == 1 && fom.Opt[1]->isChecked());
@@ -97,19 +100,20 @@ private Q_SLOTS:
         const auto load = [](const char *name, const char *file, const QByteArray &bytes) {
             QTest::newRow(name) << Box{1, "", file, bytes, {fileError}};
         };
-        const auto help = [](const char *name, const QByteArray &bytes, const QStringList &boxes) {
-            QTest::newRow(name) << Box{3, "", "help.txt", bytes, boxes};
+        const auto help = [](const char *name, const QByteArray &bytes, const QStringList &boxes,
+                             const QList<bool> &replies = {}) {
+            QTest::newRow(name) << Box{3, "", "help.txt", bytes, boxes, replies};
         };
         QTest::newRow("save: no folder") << Box{0, "folder", "", {}, failed};
         QTest::newRow("save: a write fails") << Box{0, "write kotoba1.dat.new", "", {}, failed};
         QTest::newRow("save: a rename fails") << Box{0, "rename lst.dat.new", "", {}, failed};
         QTest::newRow("autosave") << Box{-1, "", "", {}, {u8("オートセーブ完了★")}};
-        QTest::newRow("autosave, the disk fails") << Box{-1, "write str.dat.new", "", {}, failed};
-        load("load: no slot", "", {});
+        QTest::newRow("load: no slot") << Box{1, "", "", {}, {u8("セーブデータがありません")}};
         load("load: damaged status", "str.dat", exampleStatusWith(30, "tyu"));
         load("load: mood out of range", "str.dat", exampleStatusWith(1, "900"));
         load("load: garbage word file", "kotoba0.dat", QByteArray(100000, '\xff'));
         help("help: two pages", "a\r\nb\r\n>\r\nc\r\n>\r\n", {"\r\na\r\nb", "\r\n\r\nc"});
+        help("help: closed on the first page", "a\r\n>\r\nb\r\n>\r\n", {"\r\na"}, {false});
         help("help: no page end", "a\r\nb\r\n", {});
         help("help: text around the mark", "a\r\nx>y\r\nb\r\n", {"\r\na"});
         help("help: full-width mark", *cp932::encode(u8("a\r\n＞\r\n>\r\n")), {u8("\r\na\r\n＞")});
@@ -119,7 +123,7 @@ private Q_SLOTS:
     void boxes()
     {
         QFETCH(Box, box);
-        const auto [item, failOn, file, bytes, boxes] = box;
+        const auto [item, failOn, file, bytes, boxes, pageReplies] = box;
         TestGame game;
         FaultyFileOps files;
         game.files = &files;
@@ -136,6 +140,7 @@ private Q_SLOTS:
             QVERIFY(DiskFileOps().write(game.folder.path() + file, bytes));
         fom.menu2[2]->setChecked(item < 0);
         files.failOn(failOn);
+        game.dialogs.pageReplies = pageReplies;
         const auto before = snapshot(fom);
         if (item < 0)
             fom.close();
@@ -148,6 +153,86 @@ private Q_SLOTS:
             QCOMPARE(fom.LastSaveSucceeded, failOn.isEmpty());
             QCOMPARE(QFile::exists(game.folder.path() + QStringLiteral("str.dat")), failOn.isEmpty());
         }
+    }
+
+    // With no game under way (the title, the preview, a replay) there is
+    // nothing to save: Save is greyed and the autosave on close leaves the
+    // player's slot alone.
+    void nothingToSaveWithoutAGame_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::newRow("title") << QStringLiteral("stop");
+        QTest::newRow("preview") << QStringLiteral("ugoki");
+        QTest::newRow("replay") << u8("宇宙戦争");
+    }
+    void nothingToSaveWithoutAGame()
+    {
+        QFETCH(QString, mode);
+        auto game = TestGame::inFreePlay();
+        Fom &fom = *game->fom;
+        writeSlotFiles(game->folder.path(), exampleSlotFiles());
+        fom.StartScene(mode);
+        QVERIFY(!fom.menu1[0]->isEnabled());
+        fom.menu2[2]->setChecked(true);
+        QVERIFY(fom.close());
+        DiskFileOps disk;
+        QVERIFY(SlotStore(disk, game->folder.path()).load() == exampleSlotFiles());
+        QVERIFY(game->dialogs.messages.isEmpty());
+    }
+
+    // An autosave that fails says why and asks: close anyway, or go back to
+    // the game, which goes on as it was. No clock runs behind the box.
+    void autosaveThatFails_data()
+    {
+        QTest::addColumn<bool>("closeAnyway");
+        QTest::newRow("close anyway") << true;
+        QTest::newRow("back to the game") << false;
+    }
+    void autosaveThatFails()
+    {
+        QFETCH(bool, closeAnyway);
+        TestGame game;
+        FaultyFileOps files;
+        game.files = &files;
+        QVERIFY(game.start());
+        game.playIntoFreePlay();
+        Fom &fom = *game.fom;
+        fom.menu2[2]->setChecked(true);
+        files.failOn(QStringLiteral("write str.dat.new"));
+        QList<QTimer *> runningBehindTheBox;
+        game.dialogs.whileOpen = [&] {
+            for (QTimer *clock : {fom.Tim, fom.Tim2, fom.TimSay, fom.TimDay, fom.TimQst, fom.TimShpCli}) {
+                if (clock->isActive())
+                    runningBehindTheBox << clock;
+            }
+        };
+        game.dialogs.replies = {closeAnyway};
+        const auto before = snapshot(fom);
+        QCOMPARE(fom.close(), closeAnyway);
+        QCOMPARE(game.dialogs.questions.size(), 1);
+        QVERIFY(game.dialogs.details.first().contains(QLatin1String("str.dat")));
+        QVERIFY(runningBehindTheBox.isEmpty());
+        QVERIFY(!QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
+        QCOMPARE(fom.TimDay->isActive() && fom.TimSay->isActive() && fom.Tim->isActive(), !closeAnyway);
+        QVERIFY(closeAnyway || snapshot(fom) == before);
+    }
+
+    // Help numbers its pages and can be left at any of them; no clock of the
+    // game runs while a box is open.
+    void helpPagesHoldTheGame()
+    {
+        auto game = TestGame::inFreePlay();
+        Fom &fom = *game->fom;
+        QVERIFY(DiskFileOps().write(game->folder.path() + QStringLiteral("help.txt"), "a\r\n>\r\nb\r\n>\r\nc\r\n>\r\n"));
+        int clocksRunning = 0;
+        game->dialogs.whileOpen = [&] { clocksRunning += fom.TimDay->isActive() + fom.TimSay->isActive() + fom.Tim->isActive(); };
+        game->dialogs.pageReplies = {true, false};
+        fom.menu1[3]->trigger();
+        fom.menu1[4]->trigger();
+        QCOMPARE(game->dialogs.pageNumbers, (QStringList{"1/3", "2/3"}));
+        QCOMPARE(game->dialogs.messages.size(), 3);
+        QCOMPARE(clocksRunning, 0);
+        QVERIFY(fom.TimDay->isActive() && fom.TimSay->isActive() && fom.Tim->isActive());
     }
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/heldclocks.h"
 #include "platform/multimedia.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
@@ -39,6 +40,8 @@ public:
         QString savePath = QString();
         // The file operations of the save slot; null means the real disk.
         FileOps *files = nullptr;
+        // Why the game has no folder to save in; empty when it has one.
+        QString saveFolderProblem = QString();
     };
 
     explicit Fom(Services services, QWidget *parent = nullptr);
@@ -49,7 +52,8 @@ public:
     // names the file and the window must not be shown.
     bool Form_Load();
     void Form_Activate();
-    void Form_Unload();
+    // False when the player chose to go back to the game after all.
+    bool Form_Unload();
     QString StartupError;
 
     // ---- Moods (core/moods.cpp) ----
@@ -228,11 +232,15 @@ private:
 
     // The File menu's work (persistence/).
     bool SaveGame();
+    // Writes the slot: empty when it was written, else why not.
+    QString WriteSlot();
     void LoadGame();
     void ApplySlot(const SaveSlot &slot);
     void ApplyLoadedOptions(const std::array<bool, 5> &option);
     void ShowHelp();
-    void ShowFileError();
+    // The one message of every file failure; `reason` says which file and
+    // what is wrong, in the box's details and on stderr.
+    void ShowFileError(const QString &reason);
 
     // Scene scripts (scenes/).
     void PlayStopScene();
@@ -249,10 +257,16 @@ private:
 
     void PlaceOnGrid(QWidget *control, double left, double top, double width, double height, int fontDelta);
 
+    // The game's clocks: everything that moves the game on by itself (not the
+    // music's poll).
+    QList<QTimer *> GameClocks() const;
+
     RandomSource &m_random;
+    ClockHoldingDialogs m_holdingDialogs; // every box of the game holds its clocks
     Dialogs &m_dialogs;
     SoundBackend &m_sound;
     FileOps &m_files;
+    QString m_saveFolderProblem;
     bool m_activated = false;
     bool m_unloaded = false;
     struct GridEntry

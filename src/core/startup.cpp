@@ -6,6 +6,7 @@
 #include "core/texts.h"
 #include "platform/fileops.h"
 #include "platform/pictures.h"
+#include "platform/stderrlog.h"
 #include "sound/kyoyokansu.h"
 
 #include <QApplication>
@@ -25,9 +26,11 @@ FileOps &diskFiles()
 Fom::Fom(Services services, QWidget *parent)
     : QMainWindow(parent)
     , m_random(services.random)
-    , m_dialogs(services.dialogs)
+    , m_holdingDialogs(services.dialogs, [this] { return GameClocks(); })
+    , m_dialogs(m_holdingDialogs)
     , m_sound(services.sound)
     , m_files(services.files ? *services.files : diskFiles())
+    , m_saveFolderProblem(services.saveFolderProblem)
 {
     AppPath = services.appPath;
     SavePath = services.savePath;
@@ -142,27 +145,47 @@ void Fom::Form_Activate()
     StartScene(QStringLiteral("stop"));
 }
 
-void Fom::Form_Unload()
+bool Fom::Form_Unload()
 {
     if (m_unloaded)
-        return;
-    m_unloaded = true;
-    if (menu2[2]->isChecked()) {
-        LastSaveSucceeded = false;
-        menu1_Click(0); // a failed save has shown its own message
-        if (LastSaveSucceeded)
+        return true;
+    // The game stands still from here: the game saved is the one closed.
+    HeldClocks held(GameClocks());
+    // Only a game under way is saved: the title or a replay would write a
+    // game not yet begun over the player's slot.
+    if (menu2[2]->isChecked() && GameInProgress()) {
+        const QString failure = WriteSlot();
+        LastSaveSucceeded = failure.isEmpty();
+        if (LastSaveSucceeded) {
             m_dialogs.message(u8("オートセーブ完了★"));
+        } else {
+            warnOnStderr(failure);
+            const QString question = u8("ファイル処理が正常に起動しませんでした") + texts::crlf
+                + u8("オートセーブできませんでした。セーブしないで終了しますか？") + texts::crlf
+                + u8("（いいえ：ゲームにもどる）");
+            if (!m_dialogs.ask(question, failure))
+                return false; // back to the game, exactly as it was
+        }
     }
+    held.keep();
+    m_unloaded = true;
     共用関数::CloseMidi();
     共用関数::CloseWave();
     StopAllTimers(); // nothing of the game may run after this point
     QCoreApplication::exit(0);
+    return true;
+}
+
+QList<QTimer *> Fom::GameClocks() const
+{
+    return {Tim, Tim2, TimShpCli, TimSay, TimQst, TimDay};
 }
 
 void Fom::StopAllTimers()
 {
-    for (QTimer *timer : {Tim, Tim2, TimShpCli, TimSay, TimQst, TimDay, TimBGM})
+    for (QTimer *timer : GameClocks())
         timer->stop();
+    TimBGM->stop();
 }
 
 void Fom::showEvent(QShowEvent *event)
@@ -179,6 +202,8 @@ void Fom::showEvent(QShowEvent *event)
 
 void Fom::closeEvent(QCloseEvent *event)
 {
-    Form_Unload();
-    event->accept();
+    if (Form_Unload())
+        event->accept();
+    else
+        event->ignore();
 }

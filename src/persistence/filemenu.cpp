@@ -12,6 +12,7 @@
 #include "platform/cp932.h"
 #include "platform/fileops.h"
 #include "platform/listbox.h"
+#include "platform/stderrlog.h"
 #include "sound/kyoyokansu.h"
 
 #ifndef GAME_HOMEPAGE
@@ -59,9 +60,10 @@ void Fom::menu1_Click(int index)
     }
 }
 
-void Fom::ShowFileError()
+void Fom::ShowFileError(const QString &reason)
 {
-    m_dialogs.message(u8("ファイル処理が正常に起動しませんでした"));
+    warnOnStderr(reason);
+    m_dialogs.failure(u8("ファイル処理が正常に起動しませんでした"), reason);
 }
 
 SaveSlot Fom::CurrentSlot() const
@@ -93,32 +95,48 @@ SaveSlot Fom::CurrentSlot() const
 
 bool Fom::SaveGame()
 {
+    const QString failure = WriteSlot();
+    if (!failure.isEmpty())
+        ShowFileError(failure);
+    return failure.isEmpty();
+}
+
+QString Fom::WriteSlot()
+{
+    if (!m_saveFolderProblem.isEmpty())
+        return m_saveFolderProblem;
     const auto bytes = encodeSlot(CurrentSlot());
+    if (!bytes)
+        return QStringLiteral("a word or item has no cp932 form");
     SlotStore store(m_files, SavePath);
-    if (!bytes || !store.save(*bytes)) {
-        ShowFileError();
-        return false;
-    }
-    return true;
+    return store.save(*bytes) ? QString() : store.lastError();
 }
 
 void Fom::LoadGame()
 {
+    if (!m_saveFolderProblem.isEmpty())
+        return ShowFileError(m_saveFolderProblem);
     // Everything is read and checked before anything of the game changes.
     SlotStore store(m_files, SavePath);
     const auto bytes = store.load();
-    const DecodedSlot decoded = bytes ? decodeSlot(*bytes) : DecodedSlot{};
-    if (!decoded.slot) {
-        ShowFileError();
+    if (!bytes && !store.hasSlot()) {
+        m_dialogs.message(u8("セーブデータがありません"));
         return;
     }
+    if (!bytes)
+        return ShowFileError(store.lastError());
+    const DecodedSlot decoded = decodeSlot(*bytes);
+    if (!decoded.slot)
+        return ShowFileError(decoded.error);
     ApplySlot(*decoded.slot);
 }
 
 void Fom::ApplySlot(const SaveSlot &slot)
 {
+    // The files end each list with the empty line after its last word; that
+    // line is no word and never a row of the list.
     for (int k = 0; k < 3; ++k)
-        refill(Lst[k], slot.words[k]);
+        refill(Lst[k], slot.words[k].mid(0, slot.wordCount[k]));
     refill(LstItem, slot.items);
     refill(LstItemMoney, slot.prices);
     Mood = slot.mood;
@@ -170,13 +188,16 @@ void Fom::ApplyLoadedOptions(const std::array<bool, 5> &option)
 void Fom::ShowHelp()
 {
     const auto bytes = m_files.read(AppPath + QStringLiteral("help.txt"), SlotStore::fileSizeLimit);
-    const auto text = bytes ? cp932::decode(*bytes) : std::nullopt;
-    if (!text) {
-        ShowFileError();
-        return;
+    if (!bytes)
+        return ShowFileError(QStringLiteral("help.txt: cannot be read"));
+    const auto text = cp932::decode(*bytes);
+    if (!text)
+        return ShowFileError(QStringLiteral("help.txt: not cp932 text"));
+    const QStringList pages = helpPages(*text);
+    for (int i = 0; i < pages.size(); ++i) {
+        if (!m_dialogs.helpPage(pages[i], i + 1, static_cast<int>(pages.size())))
+            break;
     }
-    for (const QString &page : helpPages(*text))
-        m_dialogs.message(page);
 }
 
 QString Fom::VersionText()

@@ -37,6 +37,7 @@ QString SlotStore::journalPath() const
 
 bool SlotStore::save(const SlotBytes &bytes)
 {
+    m_error = QStringLiteral("the save slot cannot be written in ") + m_folder;
     if (!m_files.makeFolder(m_folder) || !recover())
         return false;
     if (!writeTemporaries(bytes)) {
@@ -166,15 +167,28 @@ void SlotStore::removeLeftovers()
     m_files.remove(journalPath() + QLatin1String(newSuffix));
 }
 
+bool SlotStore::hasSlot()
+{
+    for (int i = 0; i < slotfiles::count; ++i) {
+        if (m_files.exists(path(i)))
+            return true;
+    }
+    return m_files.exists(journalPath());
+}
+
 std::optional<SlotBytes> SlotStore::load()
 {
-    if (!recover())
+    if (!recover()) {
+        m_error = QStringLiteral("save.journal: an interrupted save cannot be finished");
         return std::nullopt;
+    }
     SlotBytes bytes;
     for (int i = 0; i < slotfiles::count; ++i) {
         auto content = m_files.read(path(i), fileSizeLimit);
-        if (!content)
+        if (!content) {
+            m_error = QLatin1String(slotfiles::names[i]) + QStringLiteral(": cannot be read");
             return std::nullopt;
+        }
         bytes[i] = std::move(*content);
     }
     return bytes;

@@ -22,6 +22,10 @@ public:
     std::optional<SlotBytes> load();
     // Finishes or undoes an interrupted save and removes its leftovers.
     bool recover();
+    // Whether there is a slot at all: a file of it, or a save to finish.
+    bool hasSlot();
+    // After a failed save or load: which file, and what is wrong with it.
+    QString lastError() const { return m_error; }
 
     // No file of the slot is ever larger than this (5001 long words at most).
     static constexpr qint64 fileSizeLimit = 64 * 1024 * 1024;
@@ -39,4 +43,5 @@ private:
 
     FileOps &m_files;
     QString m_folder;
+    QString m_error;
 };

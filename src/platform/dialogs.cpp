@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 WidgetDialogs::WidgetDialogs(QWidget *parent)
     : m_parent(parent)
@@ -33,13 +34,40 @@ QString WidgetDialogs::input(const QString &prompt, const QString &title)
     return dialog.textValue();
 }
 
-bool WidgetDialogs::ask(const QString &question)
+void WidgetDialogs::failure(const QString &text, const QString &details)
+{
+    QMessageBox box(QMessageBox::NoIcon, texts::gameTitle(), text, QMessageBox::Ok, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
+    box.exec();
+}
+
+bool WidgetDialogs::ask(const QString &question, const QString &details)
 {
     QMessageBox box(QMessageBox::Question, texts::gameTitle(), question, QMessageBox::Yes | QMessageBox::No,
                     m_parent);
     box.setTextFormat(Qt::PlainText);
+    if (!details.isEmpty())
+        box.setDetailedText(details);
     // A stray Enter must not end a game.
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool WidgetDialogs::helpPage(const QString &text, int number, int count)
+{
+    const QString pageCount = QStringLiteral("（%1/%2）").arg(number).arg(count);
+    QMessageBox box(QMessageBox::NoIcon, texts::gameTitle() + QLatin1Char(' ') + pageCount,
+                    text + QStringLiteral("\n\n") + pageCount, QMessageBox::NoButton, m_parent);
+    box.setTextFormat(Qt::PlainText);
+    // Enter reads on, Escape (or the close button) leaves the help at any page.
+    QPushButton *close = box.addButton(texts::u8("とじる"), QMessageBox::RejectRole);
+    box.setEscapeButton(close);
+    if (number < count)
+        box.setDefaultButton(box.addButton(texts::u8("つぎへ"), QMessageBox::AcceptRole));
+    else
+        box.setDefaultButton(close);
+    box.exec();
+    return box.clickedButton() != close;
 }

@@ -12,8 +12,10 @@ public:
     explicit WidgetDialogs(QWidget *parent = nullptr);
     void setParent(QWidget *parent) { m_parent = parent; }
     void message(const QString &text) override;
+    void failure(const QString &text, const QString &details) override;
     QString input(const QString &prompt, const QString &title) override;
-    bool ask(const QString &question) override;
+    bool ask(const QString &question, const QString &details) override;
+    bool helpPage(const QString &text, int number, int count) override;
 
 private:
     QPointer<QWidget> m_parent;

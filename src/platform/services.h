@@ -13,19 +13,26 @@ public:
     virtual double next() = 0;
 };
 
-// Modal dialogs. Both block until the player answers.
+// Modal dialogs. Each blocks until the player answers.
 class Dialogs
 {
 public:
     virtual ~Dialogs() = default;
     // A box with only an OK button, captioned with the game's title.
     virtual void message(const QString &text) = 0;
+    // The same box for something that went wrong: `details`, the reason in
+    // plain words, stays folded away until the player asks for it.
+    virtual void failure(const QString &text, const QString &details) = 0;
     // A text prompt; returns the empty string when the player cancels.
     virtual QString input(const QString &prompt, const QString &title) = 0;
     // A yes/no question captioned with the game's title; true for yes. Only
     // a choice that throws away the game in progress asks one: every other
-    // box keeps its single OK button.
-    virtual bool ask(const QString &question) = 0;
+    // box keeps its single OK button. `details` as for failure(); none when
+    // empty.
+    virtual bool ask(const QString &question, const QString &details) = 0;
+    // One page of the help, numbered from 1 of `count`: true to go on to the
+    // next, false when the player closes the help there.
+    virtual bool helpPage(const QString &text, int number, int count) = 0;
 };
 
 // Int(r x n): a uniform whole number 0 .. n-1.

@@ -39,7 +39,6 @@ void Fom::PlayStopScene()
     case 0:
         // A new game: words and seen endings carry over, everything else starts afresh.
         SceneStep = 1;
-        menu1[0]->setEnabled(true);
         listbox::clear(LstItem);
         listbox::clear(LstItemMoney);
         Mood = {0, 0, 0, 0};

@@ -31,17 +31,9 @@ bool Fom::ConfirmReplay()
 {
     if (!GameInProgress())
         return true;
-    // Nothing moves on behind the question: no day passes and the alien keeps
-    // quiet, so a "no" finds the game exactly as it was.
-    const bool talking = TimSay->isActive();
-    const bool counting = TimDay->isActive();
-    TimSay->stop();
-    TimDay->stop();
-    const bool yes = m_dialogs.ask(texts::u8("エンディングを見ると、いまのゲームはおわります。\n見ますか？"));
-    if (!yes && talking)
-        TimSay->start();
-    if (!yes && counting)
-        TimDay->start();
+    // The box holds the game's clocks, so a "no" finds the game exactly as
+    // it was.
+    const bool yes = m_dialogs.ask(texts::u8("エンディングを見ると、いまのゲームはおわります。\n見ますか？"), QString());
     return yes;
 }
 

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 // Draws come from a script; once it runs dry every draw is `fallback`.
@@ -26,17 +27,46 @@ private:
     QList<double> m_queue;
 };
 
-// Answers input boxes from a list (an empty answer is a cancel) and yes/no
-// questions from another (yes once it runs dry), and records every message box
-// and question.
+// Answers input boxes from a list (an empty answer is a cancel), yes/no
+// questions from another (yes once it runs dry) and help pages from a third
+// (read on once it runs dry), and records every box: a failure's text goes
+// with the messages, its reason with `details`. `whileOpen` runs inside each
+// box, as the game stands behind it.
 class ScriptedDialogs final : public Dialogs
 {
 public:
-    void message(const QString &text) override { messages.append(text); }
-    QString input(const QString &, const QString &) override { return answers.isEmpty() ? QString() : answers.takeFirst(); }
-    bool ask(const QString &question) override { questions.append(question); return replies.isEmpty() || replies.takeFirst(); }
-    QStringList answers, questions, messages;
-    QList<bool> replies;
+    void message(const QString &text) override { open(); messages.append(text); }
+    void failure(const QString &text, const QString &reason) override
+    {
+        open();
+        messages.append(text);
+        details.append(reason);
+    }
+    QString input(const QString &, const QString &) override { open(); return answers.isEmpty() ? QString() : answers.takeFirst(); }
+    bool ask(const QString &question, const QString &reason) override
+    {
+        open();
+        questions.append(question);
+        details.append(reason);
+        return replies.isEmpty() || replies.takeFirst();
+    }
+    bool helpPage(const QString &text, int number, int count) override
+    {
+        open();
+        messages.append(text);
+        pageNumbers.append(QStringLiteral("%1/%2").arg(number).arg(count));
+        return pageReplies.isEmpty() || pageReplies.takeFirst();
+    }
+    QStringList answers, questions, messages, details, pageNumbers;
+    QList<bool> replies, pageReplies;
+    std::function<void()> whileOpen;
+
+private:
+    void open() const
+    {
+        if (whileOpen)
+            whileOpen();
+    }
 };
 
 class RecordingSound final : public SoundBackend

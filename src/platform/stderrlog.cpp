@@ -1,0 +1,9 @@
+#include "platform/stderrlog.h"
+
+#include <cstdio>
+
+void warnOnStderr(const QString &line)
+{
+    const QByteArray text = "mokemoke: " + line.toLocal8Bit() + '\n';
+    std::fputs(text.constData(), stderr);
+}

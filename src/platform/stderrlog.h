@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// One line on stderr, prefixed with the program's name: what went wrong for
+// whoever started the game from a terminal or reads its log.
+void warnOnStderr(const QString &line);
