@@ -234,6 +234,42 @@ private Q_SLOTS:
         QCOMPARE(clocksRunning, 0);
         QVERIFY(fom.TimDay->isActive() && fom.TimSay->isActive() && fom.Tim->isActive());
     }
+    // A game killed after some days is back after "yes", to the day; "no"
+    // removes the copy, as a normal close does. The copy is written at most
+    // once a cool-down, and never into the player's slot.
+    void recoveryCopy_data()
+    {
+        QTest::addColumn<bool>("resume");
+        QTest::newRow("play on") << true;
+        QTest::newRow("start afresh") << false;
+    }
+    void recoveryCopy()
+    {
+        QFETCH(bool, resume);
+        auto killed = TestGame::inFreePlay({u8("たけし"), u8("ぽち")});
+        const QString copy = killed->folder.path() + QStringLiteral("recovery/str.dat");
+        killed->fom->TimDay_Timer();
+        killed->fom->Txt->setText(u8("ねこ"));
+        killed->fom->ADD_Click();
+        killed->fom->TimDay_Timer(); // within the cool-down: not yet written
+        QVERIFY(DiskFileOps().read(copy, 100)->startsWith("0,0,0,0,0,1000,1,"));
+        killed->fom->RecoveryCooldown->setInterval(0);
+        QTRY_VERIFY(DiskFileOps().read(copy, 100)->contains(",1000,2,"));
+        killed->fom.reset(); // no close: the process is gone
+
+        TestGame next;
+        next.savePath = killed->folder.path();
+        next.dialogs.replies = {resume};
+        QVERIFY(next.start());
+        QCOMPARE(next.dialogs.questions, QStringList{u8("前回は正しく終了しませんでした。つづきから遊びますか？")});
+        QCOMPARE(QFile::exists(copy), resume);
+        QCOMPARE(next.fom->Day, resume ? 2 : 0);
+        QCOMPARE(next.words(1).contains(u8("ねこ")), resume);
+        QCOMPARE(next.fom->SceneMode, resume ? QStringLiteral("tyu") : QStringLiteral("stop"));
+        QVERIFY(next.fom->close());
+        QVERIFY(!QFile::exists(copy));
+        QVERIFY(!QFile::exists(killed->folder.path() + QStringLiteral("str.dat")));
+    }
 };
 
 QTEST_MAIN(TestFileMenu)

@@ -42,7 +42,7 @@ private Q_SLOTS:
             }
         });
         WidgetDialogs dialogs;
-        QVERIFY(!dialogs.ask(u8("見ますか？"), QString())); // Enter is "no": a stray key must not end a game
+        QVERIFY(!dialogs.ask(u8("見ますか？"), QString(), false)); // Enter is "no": a stray key must not end a game
         captions.sort();
         QCOMPARE(captions, (QStringList{u8("いいえ(&N)"), u8("はい(&Y)")}));
     }

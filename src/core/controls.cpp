@@ -241,6 +241,8 @@ void Fom::CreateTimers()
     TimDay = makeTimer(3000, true, &Fom::TimDay_Timer);
     // Stored without ticks; start-up gives it its 1 ms interval.
     TimBGM = makeTimer(0, false, &Fom::TimBGM_Timer);
+    RecoveryCooldown = makeTimer(10000, false, &Fom::RecoveryCooldown_Timer);
+    RecoveryCooldown->setSingleShot(true);
 }
 
 // A list's click: a new selection by mouse or keyboard, and also a click on

@@ -120,6 +120,16 @@ public:
     void menu2_Click(int index);
     void TimBGM_Timer();
 
+    // ---- The recovery copy (persistence/recovery.cpp) ----
+    // Called as each game day passes.
+    void KeepRecoveryCopy();
+    void RecoveryCooldown_Timer();
+    // Removes the copy: the game ended normally.
+    void DropRecoveryCopy();
+    // At start: play on from a copy that a crash left behind?
+    void OfferRecovery();
+    QString RecoveryPath() const;
+
     // ---- File menu (persistence/) ----
     void menu1_Click(int index);
     // Whether the latest save wrote every file; the autosave on close only
@@ -201,6 +211,7 @@ public:
     QTimer *TimQst = nullptr;
     QTimer *TimDay = nullptr;
     QTimer *TimBGM = nullptr;
+    QTimer *RecoveryCooldown = nullptr; // 10 s between writes of the recovery copy
 
     // ---- Window layout (core/layout.cpp) ----
     // Lays the window out on its 12 x 16 grid for a screen of this height.
@@ -267,6 +278,10 @@ private:
     SoundBackend &m_sound;
     FileOps &m_files;
     QString m_saveFolderProblem;
+    bool m_recoveryDue = false;    // a day passed during the cool-down
+    bool m_recoveryWarned = false; // stderr has said the copy fails
+    bool m_recoveryOwned = false;  // the copy on disk is this run's game
+    void WriteRecoveryCopy();
     bool m_activated = false;
     bool m_unloaded = false;
     struct GridEntry

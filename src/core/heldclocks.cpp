@@ -40,10 +40,10 @@ QString ClockHoldingDialogs::input(const QString &prompt, const QString &title)
     return m_boxes.input(prompt, title);
 }
 
-bool ClockHoldingDialogs::ask(const QString &question, const QString &details)
+bool ClockHoldingDialogs::ask(const QString &question, const QString &details, bool yesByDefault)
 {
     const HeldClocks held(m_clocks());
-    return m_boxes.ask(question, details);
+    return m_boxes.ask(question, details, yesByDefault);
 }
 
 bool ClockHoldingDialogs::helpPage(const QString &text, int number, int count)

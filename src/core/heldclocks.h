@@ -33,7 +33,7 @@ public:
     void message(const QString &text) override;
     void failure(const QString &text, const QString &details) override;
     QString input(const QString &prompt, const QString &title) override;
-    bool ask(const QString &question, const QString &details) override;
+    bool ask(const QString &question, const QString &details, bool yesByDefault) override;
     bool helpPage(const QString &text, int number, int count) override;
 
 private:

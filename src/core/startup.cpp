@@ -143,6 +143,7 @@ void Fom::Form_Activate()
     Opt_Click(1);
     LblHi->setCaption(QStringLiteral("0"));
     StartScene(QStringLiteral("stop"));
+    OfferRecovery();
 }
 
 bool Fom::Form_Unload()
@@ -163,12 +164,13 @@ bool Fom::Form_Unload()
             const QString question = u8("ファイル処理が正常に起動しませんでした") + texts::crlf
                 + u8("オートセーブできませんでした。セーブしないで終了しますか？") + texts::crlf
                 + u8("（いいえ：ゲームにもどる）");
-            if (!m_dialogs.ask(question, failure))
+            if (!m_dialogs.ask(question, failure, false))
                 return false; // back to the game, exactly as it was
         }
     }
     held.keep();
     m_unloaded = true;
+    DropRecoveryCopy();
     共用関数::CloseMidi();
     共用関数::CloseWave();
     StopAllTimers(); // nothing of the game may run after this point
@@ -186,6 +188,7 @@ void Fom::StopAllTimers()
     for (QTimer *timer : GameClocks())
         timer->stop();
     TimBGM->stop();
+    RecoveryCooldown->stop();
 }
 
 void Fom::showEvent(QShowEvent *event)

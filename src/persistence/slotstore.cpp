@@ -193,3 +193,13 @@ std::optional<SlotBytes> SlotStore::load()
     }
     return bytes;
 }
+
+bool SlotStore::erase()
+{
+    recover();
+    bool erased = true;
+    for (int i = 0; i < slotfiles::count; ++i)
+        erased = m_files.remove(path(i)) && erased;
+    removeLeftovers();
+    return erased && m_files.remove(journalPath());
+}

@@ -22,6 +22,8 @@ public:
     std::optional<SlotBytes> load();
     // Finishes or undoes an interrupted save and removes its leftovers.
     bool recover();
+    // Removes the slot, leftovers and all; true when nothing of it is left.
+    bool erase();
     // Whether there is a slot at all: a file of it, or a save to finish.
     bool hasSlot();
     // After a failed save or load: which file, and what is wrong with it.

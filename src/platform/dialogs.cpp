@@ -42,15 +42,15 @@ void WidgetDialogs::failure(const QString &text, const QString &details)
     box.exec();
 }
 
-bool WidgetDialogs::ask(const QString &question, const QString &details)
+bool WidgetDialogs::ask(const QString &question, const QString &details, bool yesByDefault)
 {
     QMessageBox box(QMessageBox::Question, texts::gameTitle(), question, QMessageBox::Yes | QMessageBox::No,
                     m_parent);
     box.setTextFormat(Qt::PlainText);
     if (!details.isEmpty())
         box.setDetailedText(details);
-    // A stray Enter must not end a game.
-    box.setDefaultButton(QMessageBox::No);
+    // A stray Enter must not throw a game away.
+    box.setDefaultButton(yesByDefault ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -26,10 +26,11 @@ public:
     // A text prompt; returns the empty string when the player cancels.
     virtual QString input(const QString &prompt, const QString &title) = 0;
     // A yes/no question captioned with the game's title; true for yes. Only
-    // a choice that throws away the game in progress asks one: every other
-    // box keeps its single OK button. `details` as for failure(); none when
+    // a choice that may throw a game away asks one: every other box keeps its
+    // single OK button. Enter gives the answer that keeps the game: no,
+    // unless `yesByDefault`. `details` as for failure(); none when empty. `details` as for failure(); none when
     // empty.
-    virtual bool ask(const QString &question, const QString &details) = 0;
+    virtual bool ask(const QString &question, const QString &details, bool yesByDefault) = 0;
     // One page of the help, numbered from 1 of `count`: true to go on to the
     // next, false when the player closes the help there.
     virtual bool helpPage(const QString &text, int number, int count) = 0;

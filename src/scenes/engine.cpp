@@ -39,6 +39,7 @@ void Fom::PlayStopScene()
     case 0:
         // A new game: words and seen endings carry over, everything else starts afresh.
         SceneStep = 1;
+        DropRecoveryCopy(); // whatever game it kept is over
         listbox::clear(LstItem);
         listbox::clear(LstItemMoney);
         Mood = {0, 0, 0, 0};

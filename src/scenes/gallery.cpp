@@ -33,7 +33,7 @@ bool Fom::ConfirmReplay()
         return true;
     // The box holds the game's clocks, so a "no" finds the game exactly as
     // it was.
-    const bool yes = m_dialogs.ask(texts::u8("エンディングを見ると、いまのゲームはおわります。\n見ますか？"), QString());
+    const bool yes = m_dialogs.ask(texts::u8("エンディングを見ると、いまのゲームはおわります。\n見ますか？"), QString(), false);
     return yes;
 }
 

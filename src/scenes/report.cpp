@@ -29,6 +29,7 @@ void Fom::TimDay_Timer()
         StartScene(QStringLiteral("ending"));
     else if (Day % 30 == 0)
         StartScene(QStringLiteral("houkoku"));
+    KeepRecoveryCopy();
 }
 
 void Fom::PlayReport()

@@ -43,7 +43,7 @@ public:
         details.append(reason);
     }
     QString input(const QString &, const QString &) override { open(); return answers.isEmpty() ? QString() : answers.takeFirst(); }
-    bool ask(const QString &question, const QString &reason) override
+    bool ask(const QString &question, const QString &reason, bool) override
     {
         open();
         questions.append(question);
