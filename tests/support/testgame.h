@@ -115,7 +115,11 @@ public:
     void failOn(const QString &operation) { m_failOn = operation; }
     int operations() const { return m_count; }
 
-    bool exists(const QString &path) override { return m_disk.exists(path); }
+    Entry entry(const QString &path) override
+    {
+        m_injected = false;
+        return m_disk.entry(path);
+    }
     std::optional<QByteArray> read(const QString &path, qint64 limit) override
     {
         return pass("read", path) ? m_disk.read(path, limit) : std::nullopt;
@@ -128,6 +132,8 @@ public:
     bool rename(const QString &from, const QString &to) override { return pass("rename", from) && m_disk.rename(from, to); }
     bool remove(const QString &path) override { return pass("remove", path) && m_disk.remove(path); }
     bool makeFolder(const QString &folder) override { return pass("makeFolder", folder) && m_disk.makeFolder(folder); }
+    // A failure made here reads as the disk's own would.
+    QString lastError() const override { return m_injected ? m_error : m_disk.lastError(); }
 
 private:
     bool pass(const char *operation, const QString &path);
@@ -135,4 +141,6 @@ private:
     int m_failAt = 0, m_count = 0;
     QString m_failOn;
     Mode m_mode = FailOne;
+    bool m_injected = false;
+    QString m_error;
 };
