@@ -39,6 +39,9 @@ public:
         QString savePath = QString();
         // The file operations of the save slot; null means the real disk.
         FileOps *files = nullptr;
+        // Why there is no folder to save in (then savePath is empty): Save
+        // and Load refuse with it. Empty when there is one.
+        QString saveFolderProblem = QString();
     };
 
     explicit Fom(Services services, QWidget *parent = nullptr);
