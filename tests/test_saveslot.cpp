@@ -161,8 +161,8 @@ private Q_SLOTS:
                                        << "kotoba1.dat: line 1 holds the control character U+0000";
         QTest::newRow("tab in an item") << int(slotfiles::Items) << QByteArray("a\tb\r\n") << sameStatus
                                         << "lst.dat: line 1 holds the control character U+0009";
-        QTest::newRow("escape in the last row") << kotoba0 << nouns.chopped(2) + "\x1b\r\n" << sameStatus
-                                                << "kotoba0.dat: line 3 holds the control character U+001B";
+        QTest::newRow("delete in the last row") << kotoba0 << nouns.chopped(2) + "\x7f\r\n" << sameStatus
+                                                << "kotoba0.dat: line 3 holds the control character U+007F";
         QTest::newRow("word slot past its count") << str << exampleStatusWith(12, "3") << sameStatus
                                                   << "str.dat: WordSlot(1) is 3, beyond WordCount(1) 2";
         const auto mode = [&](const char *name, const char *value, const char *error) {

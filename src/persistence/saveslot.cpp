@@ -177,7 +177,8 @@ QString controlCharacterIn(const QStringList &lines)
 {
     for (qsizetype l = 0; l < lines.size(); ++l) {
         for (const QChar ch : lines[l]) {
-            if (ch.category() == QChar::Other_Control)
+            // The only controls cp932 has: C0 and DEL.
+            if (ch.unicode() < 0x20 || ch.unicode() == 0x7f)
                 return QStringLiteral("line %1 holds the control character U+%2")
                     .arg(l + 1)
                     .arg(QString::number(ch.unicode(), 16).rightJustified(4, u'0').toUpper());
