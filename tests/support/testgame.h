@@ -103,10 +103,10 @@ struct TestGame
     static std::unique_ptr<TestGame> inFreePlay(const QStringList &names = {});
 };
 
-// The real disk, with operations made to fail: the n-th (counting from 1),
-// or the one named like "write str.dat.new", fails once, as a full disk or a
-// vanished folder would; or, as a killed process, every operation from the
-// n-th on does nothing at all.
+// The real disk, with operations made to fail: the n-th (counting from 1)
+// fails once, and every one named like "write str.dat.new" fails each time,
+// as a full disk or a vanished folder would, with the system's words for it;
+// or, as a killed process, every operation from the n-th on does nothing.
 class FaultyFileOps final : public FileOps
 {
 public:
