@@ -2,6 +2,7 @@
 #include "platform/desktopidentity.h"
 #include "platform/desktopsound.h"
 #include "platform/dialogs.h"
+#include "platform/displaycheck.h"
 #include "platform/gamefolders.h"
 #include "platform/random.h"
 #include "platform/translation.h"
@@ -10,6 +11,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (!prepareDisplay(argc, argv))
+        return 1;
     QApplication app(argc, argv);
     introduceToDesktop();
     const GameFolders folders = resolveGameFolders(currentFolderCandidates());
@@ -17,7 +20,7 @@ int main(int argc, char *argv[])
     ClockSeededRandom random;
     WidgetDialogs dialogs;
     DesktopSoundBackend sound;
-    Fom window({random, dialogs, sound, folders.appPath, folders.savePath});
+    Fom window({random, dialogs, sound, folders.appPath, folders.savePath, nullptr, folders.saveProblem});
     dialogs.setParent(&window);
     if (!window.Form_Load()) {
         // No partial start: say which file is missing and stop.

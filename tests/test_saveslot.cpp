@@ -1,10 +1,13 @@
 // The save slot's six files: their exact bytes, and every kind of damage a
 // load must refuse.
 
+#include "platform/cp932.h"
 #include "testgame.h"
 
 #include <QRandomGenerator>
 #include <QTest>
+
+using texts::u8;
 
 namespace {
 const QByteArray exampleLine = exampleSlotFiles()[slotfiles::Str];
@@ -122,14 +125,9 @@ private Q_SLOTS:
         QTest::newRow("limit: pay 32767") << str << exampleStatusWith(5, "32767") << true;
         QTest::newRow("limit: money 2147483647") << str << exampleStatusWith(6, "2147483647") << true;
         QTest::newRow("limit: day 100") << str << exampleStatusWith(7, "100") << true;
-        QTest::newRow("limit: slot 4999") << str << exampleStatusWith(11, "4999") << true;
         QTest::newRow("limit: face 8") << str << exampleStatusWith(16, "8") << true;
         QTest::newRow("limit: word class 2") << str << exampleStatusWith(17, "2") << true;
         QTest::newRow("limit: title mode") << str << exampleStatusWith(30, "\"stop\"") << true;
-        QByteArray fullList = "a\r\nb\r\n" + QByteArray(200, 'w') + "\r\n";
-        for (int i = 3; i < 5000; ++i)
-            fullList += QByteArray::number(i) + "\r\n";
-        QTest::newRow("limit: a full list with a long word") << int(slotfiles::Kotoba2) << fullList + "\r\n" << true;
     }
     void loadChecksEveryFile()
     {
@@ -144,6 +142,63 @@ private Q_SLOTS:
             QCOMPARE(encodeSlot(*decoded.slot)->at(file), bytes);
         else
             QVERIFY(!decoded.error.isEmpty());
+    }
+
+    // What the game never writes is refused, and the reason names the file
+    // and the fault; every scene the game can save in loads.
+    void refusalSaysWhy_data()
+    {
+        QTest::addColumn<int>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("status"); // str.dat, when not the example's
+        QTest::addColumn<QString>("error");     // empty: the slot loads
+        const QByteArray sameStatus;
+        const int kotoba0 = slotfiles::Kotoba0, str = slotfiles::Str;
+        const QByteArray nouns = exampleSlotFiles()[kotoba0];
+        QTest::newRow("a word past the count") << kotoba0 << nouns + "yuki\r\n" << sameStatus
+                                               << "kotoba0.dat: 4 lines for a word count of 2";
+        QTest::newRow("NUL in a word") << int(slotfiles::Kotoba1) << QByteArray("yu\0ki\r\nb\r\n\r\n", 12) << sameStatus
+                                       << "kotoba1.dat: line 1 holds the control character U+0000";
+        QTest::newRow("tab in an item") << int(slotfiles::Items) << QByteArray("a\tb\r\n") << sameStatus
+                                        << "lst.dat: line 1 holds the control character U+0009";
+        QTest::newRow("delete in the last row") << kotoba0 << nouns.chopped(2) + "\x7f\r\n" << sameStatus
+                                                << "kotoba0.dat: line 3 holds the control character U+007F";
+        QTest::newRow("word slot past its count") << str << exampleStatusWith(12, "3") << sameStatus
+                                                  << "str.dat: WordSlot(1) is 3, beyond WordCount(1) 2";
+        const auto mode = [&](const char *name, const char *value, const char *error) {
+            QTest::newRow(name) << str << exampleStatusWith(30, *cp932::encode(u8(value))) << sameStatus << error;
+        };
+        mode("unknown mode", "\"play\"", "str.dat: the scene mode \"play\" is no scene of the game");
+        mode("empty mode", "\"\"", "str.dat: the scene mode \"\" is no scene of the game");
+        mode("question 21", "\"21ivent\"", "str.dat: the scene mode \"21ivent\" is no scene of the game");
+        mode("mode: the preview", "\"ugoki\"", "");
+        mode("mode: a question announced", "\"situ\"", "");
+        mode("mode: question 20", "\"20ivent\"", "");
+        mode("mode: the last ending", "\"宇宙人下僕\"", "");
+        // A word taught over the row after the last, as earlier versions did.
+        QTest::newRow("a word in the last row") << kotoba0 << nouns.chopped(2) + "yuki\r\n" << sameStatus << "";
+        QByteArray fullList = "a\r\nb\r\n" + QByteArray(200, 'w') + "\r\n";
+        for (int i = 3; i < 5000; ++i)
+            fullList += QByteArray::number(i) + "\r\n";
+        QTest::newRow("a full list with a long word, wrapped round")
+            << int(slotfiles::Kotoba2) << fullList + "\r\n" << QByteArray("10,-5,0,3,150,1000,3,2,2,5000,2,2,4999,1,0,2,1,0,0,0,0,0,0,0,1,0,0,1,1,\"tyu\"\r\n")
+            << "";
+    }
+    void refusalSaysWhy()
+    {
+        QFETCH(int, file);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, status);
+        QFETCH(QString, error);
+        SlotBytes files = exampleSlotFiles();
+        files[file] = bytes;
+        if (!status.isEmpty())
+            files[slotfiles::Str] = status;
+        const DecodedSlot decoded = decodeSlot(files);
+        QCOMPARE(decoded.error, error);
+        QCOMPARE(bool(decoded.slot), error.isEmpty());
+        if (decoded.slot)
+            QCOMPARE(*encodeSlot(*decoded.slot), files);
     }
 };
 

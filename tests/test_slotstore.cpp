@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QTest>
 
+#include <cerrno>
+#include <sys/stat.h>
+
 namespace {
 
 SlotBytes slotNamed(const QByteArray &tag)
@@ -31,6 +34,31 @@ QString slotOnDisk(const QString &folder)
 QStringList filesIn(const QString &folder)
 {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+// Everything in the folder, files or not.
+QStringList entriesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// Something put into the save folder by hand, under a name of the slot.
+enum class Planted { Folder, Pipe, Link, File };
+
+bool plant(const QString &path, Planted kind, const QByteArray &bytes, const QString &linkTarget)
+{
+    QFile::remove(path);
+    switch (kind) {
+    case Planted::Folder:
+        return QDir().mkdir(path);
+    case Planted::Pipe:
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    case Planted::Link:
+        return QFile::link(linkTarget, path);
+    case Planted::File:
+        return DiskFileOps().write(path, bytes);
+    }
+    return false;
 }
 
 // The six files, which their names already list in name order.
@@ -118,6 +146,133 @@ private Q_SLOTS:
         QVERIFY(disk.write(dir.path() + QStringLiteral("/save.journal"), journal.join(QLatin1Char('\n')).toLatin1()));
         QCOMPARE(slotOnDisk(dir.path()), QStringLiteral("old"));
         QCOMPARE(filesIn(dir.path()), slotFileNames);
+    }
+
+    // Whatever lies in the folder under a name of the slot, and whichever
+    // operation keeps failing there, Save and Load either work or say what
+    // stops them and return at once; the cause gone, the next Save leaves a
+    // whole slot and nothing of its own behind.
+    void oddFilesNeverJam_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Planted>("kind");
+        QTest::addColumn<QByteArray>("bytes");   // of a planted file
+        QTest::addColumn<QString>("failing");    // an operation failing each time
+        QTest::addColumn<QString>("loadError");  // after the folder's path; empty: the old slot loads
+        QTest::addColumn<QString>("saveError");  // empty: the new slot is saved
+        QTest::addColumn<bool>("stays");         // what was planted is still there after the save
+        const QString folder = QStringLiteral("kotoba0.dat: is a folder, not a file");
+        const QString pipe = QStringLiteral("str.dat: is a named pipe, not a file");
+        const QString link = QStringLiteral("lst.dat: is a symbolic link, not a file");
+        const QString none;
+        const auto row = [](const char *rowName, const char *name, Planted kind, const QByteArray &bytes,
+                            const QString &failing, const QString &loadError, const QString &saveError, bool stays) {
+            QTest::newRow(rowName) << QString::fromLatin1(name) << kind << bytes << failing << loadError << saveError << stays;
+        };
+        row("a folder for a word file", "kotoba0.dat", Planted::Folder, {}, none, folder, folder, false);
+        row("a pipe for the status", "str.dat", Planted::Pipe, {}, none, pipe, pipe, false);
+        row("a link for the items", "lst.dat", Planted::Link, {}, none, link, link, false);
+        row("a folder for an old copy", "kotoba0.dat.old", Planted::Folder, {}, none, none, none, true);
+        row("a pipe for a new copy", "str.dat.new", Planted::Pipe, {}, none, none, none, true);
+        row("a folder for the journal", "save.journal", Planted::Folder, {}, none, none, none, true);
+        row("a link for the journal's own new copy", "save.journal.new", Planted::Link, {}, none, none, none, true);
+        row("a garbage journal", "save.journal", Planted::File, "\x01\xff garbage", none, none, none, false);
+        row("a journal naming a stranger", "save.journal", Planted::File, "commit\nkotoba9.dat", none, none, none, false);
+        row("a journal that cannot be removed", "save.journal", Planted::File, "rollback\n", "remove save.journal", none,
+            none, true);
+        row("an old copy that cannot be removed", "kotoba0.dat.old", Planted::File, "x", "remove kotoba0.dat.old", none,
+            none, true);
+        const QString failed = QStringLiteral(": ") + qt_error_string(EIO);
+        row("a journal that cannot be read", "save.journal", Planted::File, "commit", "read save.journal",
+            "save.journal" + failed, "save.journal" + failed, false);
+        row("the move's rename fails", "", Planted::File, {}, "rename lstmoney.dat", none, "lstmoney.dat" + failed, false);
+        row("the disk is full", "", Planted::File, {}, "write kotoba1.dat.new", none,
+            "kotoba1.dat.new: " + qt_error_string(ENOSPC), false);
+    }
+    void oddFilesNeverJam()
+    {
+        QFETCH(QString, name);
+        QFETCH(Planted, kind);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, failing);
+        QFETCH(QString, loadError);
+        QFETCH(QString, saveError);
+        QFETCH(bool, stays);
+        QTemporaryDir dir, elsewhere;
+        const QString folder = dir.path() + QLatin1Char('/');
+        FaultyFileOps files;
+        SlotStore store(files, dir.path());
+        QVERIFY(store.save(oldSlot));
+        if (!name.isEmpty())
+            QVERIFY(plant(folder + name, kind, bytes, elsewhere.filePath(QStringLiteral("target"))));
+        QVERIFY(DiskFileOps().write(elsewhere.filePath(QStringLiteral("target")), oldSlot[slotfiles::Items]));
+        files.failOn(failing);
+
+        const auto loaded = store.load();
+        QCOMPARE(store.lastError(), loadError.isEmpty() ? QString() : folder + loadError);
+        QVERIFY(loadError.isEmpty() ? loaded == oldSlot : !loaded);
+        QCOMPARE(store.save(newSlot), saveError.isEmpty());
+        QCOMPARE(store.lastError(), saveError.isEmpty() ? QString() : folder + saveError);
+        if (!saveError.isEmpty()) {
+            QVERIFY(store.load() ? loadError.isEmpty() : !loadError.isEmpty());
+            // The player removes what was planted, or the disk recovers.
+            files.failOn(QString());
+            if (!name.isEmpty() && kind != Planted::File)
+                QVERIFY(kind == Planted::Folder ? QDir(folder + name).removeRecursively() : QFile::remove(folder + name));
+            QVERIFY2(store.save(newSlot), qPrintable(store.lastError()));
+        }
+        QStringList expected = slotFileNames;
+        if (stays)
+            expected << name;
+        expected.sort();
+        QCOMPARE(entriesIn(dir.path()), expected);
+        QCOMPARE(store.load(), std::optional(newSlot));
+    }
+
+    // A load with nothing saved says so; a journal that will finish a first
+    // save counts as a slot.
+    void hasSlot_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("nothing") << QStringList() << false;
+        QTest::newRow("one file of six") << QStringList{"lstmoney.dat"} << true;
+        QTest::newRow("a first save to finish") << QStringList{"save.journal:commit", "kotoba0.dat.new"} << true;
+        QTest::newRow("a first save to undo") << QStringList{"save.journal:rollback", "kotoba0.dat.new"} << false;
+        QTest::newRow("another set's first save") << QStringList{"save.journal2:commit", "kotoba0.dat.new2"} << true;
+    }
+    void hasSlot()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(bool, found);
+        QTemporaryDir dir;
+        for (const QString &file : files) { // "name:content"
+            const QString name = file.section(QLatin1Char(':'), 0, 0);
+            QVERIFY(DiskFileOps().write(dir.filePath(name), file.section(QLatin1Char(':'), 1).toLatin1()));
+        }
+        DiskFileOps disk;
+        SlotStore store(disk, dir.path());
+        QCOMPARE(store.hasSlot(), found);
+        QVERIFY(!store.load()); // none of them is a whole slot
+        QCOMPARE(store.lastError() == dir.path() + QStringLiteral("/: no saved game"), !found);
+        QCOMPARE(store.hasSlot(), found);
+    }
+
+    // A folder that is not a full path would put the slot wherever the game
+    // was started: nothing is written, and the reason is given.
+    void relativeFolderIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString started = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        for (const QString &folder : {QString(), QStringLiteral("save")}) {
+            DiskFileOps disk;
+            SlotStore store(disk, folder);
+            QVERIFY(!store.save(newSlot) && !store.load() && !store.hasSlot());
+            QCOMPARE(store.lastError(), QStringLiteral("no folder for the save: \"%1\" is not an absolute path").arg(folder));
+        }
+        QDir::setCurrent(started);
+        QCOMPARE(entriesIn(dir.path()), QStringList());
     }
 
     // A file gone, or grown past the limit, leaves no slot.

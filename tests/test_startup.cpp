@@ -76,6 +76,48 @@ private Q_SLOTS:
         QCOMPARE(chosen.savePath, folders[expectedSave] + '/');
     }
 
+    // The player's data folder follows the XDG rules: a relative
+    // XDG_DATA_HOME is ignored, and with no usable HOME either there is no
+    // save folder at all (never one under "/" or the working folder), only
+    // the reason. A copy with its data beside it still saves there.
+    void playerFolderFollowsXdg_data()
+    {
+        QTest::addColumn<QByteArray>("dataHome"); // XDG_DATA_HOME
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<QString>("save");        // the save folder, or the reason there is none
+        QTest::newRow("XDG_DATA_HOME") << QByteArray("/data") << QByteArray("/home/p") << "/data/";
+        QTest::newRow("relative XDG_DATA_HOME") << QByteArray("data") << QByteArray("/home/p/") << "/home/p/.local/share/";
+        QTest::newRow("empty HOME, XDG_DATA_HOME") << QByteArray("/data/") << QByteArray() << "/data/";
+        QTest::newRow("empty HOME") << QByteArray() << QByteArray()
+                                    << "no folder for the save: HOME is empty, and XDG_DATA_HOME is empty";
+        QTest::newRow("relative HOME and XDG_DATA_HOME") << QByteArray("data") << QByteArray("p")
+            << "no folder for the save: HOME \"p\" is not an absolute path, and XDG_DATA_HOME \"data\" is not an absolute path";
+        QTest::newRow("HOME is the root") << QByteArray() << QByteArray("/")
+                                          << "no folder for the save: HOME is the root folder, and XDG_DATA_HOME is empty";
+    }
+    void playerFolderFollowsXdg()
+    {
+        QFETCH(QByteArray, dataHome);
+        QFETCH(QByteArray, home);
+        QFETCH(QString, save);
+        const QByteArray realDataHome = qgetenv("XDG_DATA_HOME"), realHome = qgetenv("HOME");
+        qputenv("XDG_DATA_HOME", dataHome);
+        qputenv("HOME", home);
+        FolderCandidates candidates = currentFolderCandidates();
+        qputenv("XDG_DATA_HOME", realDataHome);
+        qputenv("HOME", realHome);
+        QTemporaryDir program; // no data beside it: an installed game
+        candidates.programFolder = program.path();
+        const GameFolders installed = resolveGameFolders(candidates);
+        const bool folder = save.startsWith(u'/');
+        QCOMPARE(folder ? installed.savePath : installed.saveProblem,
+                 folder ? save + QCoreApplication::applicationName() + u'/' : save);
+        QCOMPARE(folder ? installed.saveProblem : installed.savePath, QString());
+        QVERIFY(QFile(program.filePath("0.bmp")).open(QIODevice::WriteOnly));
+        candidates.programFolderWritable = true;
+        QCOMPARE(resolveGameFolders(candidates).savePath, program.path() + u'/');
+    }
+
     // A missing control picture stops start-up; a missing scene picture
     // only leaves the alien's box empty.
     void missingPicture_data()

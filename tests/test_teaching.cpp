@@ -162,7 +162,8 @@ private Q_SLOTS:
         txt->insert(u8("😀")); // typed or pasted alike
         QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, u8("𠮷"));
         QApplication::sendEvent(txt, &typed);
-        txt->insert(QStringLiteral("a\nb"));
+        for (const QString &pasted : {QStringLiteral("a\nb"), QStringLiteral("a\tb"), QStringView(u"yu\0ki", 5).toString()})
+            txt->insert(pasted);
         QCOMPARE(txt->text(), u8("ねこ"));
         QTest::keyClicks(txt, QStringLiteral("0123456789"));
         QCOMPARE(txt->text().size(), 10);

@@ -40,7 +40,8 @@ public:
         QString savePath = QString();
         // The file operations of the save slot; null means the real disk.
         FileOps *files = nullptr;
-        // Why the game has no folder to save in; empty when it has one.
+        // Why there is no folder to save in (then savePath is empty): Save
+        // and Load refuse with it. Empty when there is one.
         QString saveFolderProblem = QString();
     };
 

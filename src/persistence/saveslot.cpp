@@ -3,6 +3,7 @@
 
 #include "persistence/saveslot.h"
 
+#include "core/texts.h"
 #include "persistence/slotlimits.h"
 #include "platform/cp932.h"
 
@@ -85,6 +86,23 @@ std::optional<qint64> parseWholeNumber(const QString &text)
     return text.toLongLong();
 }
 
+bool isSceneMode(const QString &mode)
+{
+    for (const char *name : slotlimits::sceneModes) {
+        if (mode == QLatin1String(name))
+            return true;
+    }
+    for (const char *title : texts::endingTitles) {
+        if (mode == QString::fromUtf8(title))
+            return true;
+    }
+    for (int n = 0; n < slotlimits::questionCount; ++n) {
+        if (mode == QString::number(n) + QLatin1String("ivent"))
+            return true;
+    }
+    return false;
+}
+
 struct StatusFields
 {
     std::array<qint64, slotlimits::fieldCount - 1> number{};
@@ -122,6 +140,10 @@ std::optional<StatusFields> parseStatus(const QStringList &lines, QString &error
         return std::nullopt;
     }
     status.sceneMode = mode.mid(1, mode.size() - 2);
+    if (!isSceneMode(status.sceneMode)) {
+        error = QStringLiteral("str.dat: the scene mode \"%1\" is no scene of the game").arg(status.sceneMode.left(20));
+        return std::nullopt;
+    }
     return status;
 }
 
@@ -149,16 +171,45 @@ void fillFromStatus(SaveSlot &slot, const StatusFields &status)
     slot.sceneMode = status.sceneMode;
 }
 
+// Where a line holds a character that no word or item has: NUL, a tab or
+// any other control character. Empty when there is none.
+QString controlCharacterIn(const QStringList &lines)
+{
+    for (qsizetype l = 0; l < lines.size(); ++l) {
+        for (const QChar ch : lines[l]) {
+            // The only controls cp932 has: C0 and DEL.
+            if (ch.unicode() < 0x20 || ch.unicode() == 0x7f)
+                return QStringLiteral("line %1 holds the control character U+%2")
+                    .arg(l + 1)
+                    .arg(QString::number(ch.unicode(), 16).rightJustified(4, u'0').toUpper());
+        }
+    }
+    return QString();
+}
+
 // What the fields say must agree with the lists they describe.
 QString checkAgreement(const SaveSlot &slot)
 {
     if (!std::ranges::count(slotlimits::faces, slot.face))
         return QStringLiteral("str.dat: Face %1 is not 0, 2, 4, 6 or 8").arg(slot.face);
     for (int k = 0; k < 3; ++k) {
+        // Each word, then the row after the last: normally empty, though a
+        // word taught over that row by an earlier version stands there.
         const auto lines = slot.words[k].size();
-        if (slot.wordCount[k] + 1 > lines || lines > slotlimits::wordCountMax + 1)
+        if (lines != slot.wordCount[k] + 1)
             return QStringLiteral("kotoba%1.dat: %2 lines for a word count of %3").arg(k).arg(lines).arg(slot.wordCount[k]);
+        if (slot.wordSlot[k] > slot.wordCount[k])
+            return QStringLiteral("str.dat: WordSlot(%1) is %2, beyond WordCount(%1) %3")
+                .arg(k)
+                .arg(slot.wordSlot[k])
+                .arg(slot.wordCount[k]);
+        const QString fault = controlCharacterIn(slot.words[k]);
+        if (!fault.isEmpty())
+            return QStringLiteral("kotoba%1.dat: %2").arg(k).arg(fault);
     }
+    const QString itemFault = controlCharacterIn(slot.items);
+    if (!itemFault.isEmpty())
+        return QStringLiteral("lst.dat: ") + itemFault;
     if (slot.items.size() > slotlimits::boxSize)
         return QStringLiteral("lst.dat: %1 items, more than the box holds").arg(slot.items.size());
     if (slot.items.size() != slot.prices.size())

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <optional>
 #include <vector>
@@ -160,7 +161,8 @@ bool canHold(const QString &text)
 
 QValidator::State Cp932Validator::validate(QString &input, int &) const
 {
-    if (input.contains(QLatin1Char('\n')) || input.contains(QLatin1Char('\r')))
+    // Line breaks, tabs, NUL: the reader refuses any control character.
+    if (std::ranges::any_of(input, [](QChar ch) { return ch.category() == QChar::Other_Control; }))
         return Invalid;
     return cp932::canHold(input) ? Acceptable : Invalid;
 }

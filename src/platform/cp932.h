@@ -20,7 +20,7 @@ bool canHold(const QString &text);
 }
 
 // Refuses text that a save file could not store: characters outside cp932
-// and line breaks. Typed and pasted text alike pass through it.
+// and control characters (line breaks, tabs, NUL). Typed and pasted text alike pass through it.
 class Cp932Validator final : public QValidator
 {
     Q_OBJECT

@@ -14,14 +14,16 @@ struct FolderCandidates
 {
     QString programFolder;       // where the program itself lies
     QString installedDataFolder; // share/<id>/ of the installation
-    QString userDataFolder;      // the player's data folder; may not exist yet
+    QString userDataFolder;      // the player's data folder; may not exist yet; empty when there is none
     bool programFolderWritable = false;
+    QString userDataProblem; // why there is no user data folder
 };
 
 struct GameFolders
 {
-    QString appPath;  // data folder, ending in '/'
-    QString savePath; // save slot folder, ending in '/'; created by the first save
+    QString appPath;     // data folder, ending in '/'
+    QString savePath;    // save slot folder, ending in '/'; created by the first save; empty when there is none
+    QString saveProblem; // why there is no save folder, in one line; empty when there is one
 };
 
 // Pure decision, so that every combination can be tested without touching
@@ -29,6 +31,9 @@ struct GameFolders
 GameFolders resolveGameFolders(const FolderCandidates &candidates);
 
 // The candidates of this run: the running program's folder, the data folder
-// installed alongside it and the player's data folder of the application.
-// Call after the application's name is set.
+// installed alongside it and the player's data folder of the application,
+// found by the XDG rules: $XDG_DATA_HOME when it is an absolute path, else
+// $HOME/.local/share when HOME is a folder other than "/"; otherwise there is
+// none, rather than one under "/" or the working folder. Call after the
+// application's name is set.
 FolderCandidates currentFolderCandidates();

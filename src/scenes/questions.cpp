@@ -3,6 +3,7 @@
 
 #include "core/fom.h"
 #include "core/texts.h"
+#include "persistence/slotlimits.h"
 
 #include <cmath>
 
@@ -20,6 +21,8 @@ struct Question
 };
 
 constexpr int questionCount = 21;
+// A slot saved during any question must load again.
+static_assert(questionCount == slotlimits::questionCount);
 constexpr Question questions[questionCount] = {
     {"ひとりは　さみしい　もの？", "そうなの", "そうなの", {3, -3, 10, 5}, {7, 5, -5, -5}},
     {"ゆめで　ないたこと　ある？", "ぼくも", "ぼく　あるの", {5, -3, -5, 10}, {1, 1, 5, -5}},

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QTest>
 
+#include <cerrno>
+
 namespace {
 
 QStringList allPictureNames()
@@ -93,9 +95,11 @@ std::unique_ptr<TestGame> TestGame::inFreePlay(const QStringList &names)
 bool FaultyFileOps::pass(const char *operation, const QString &path)
 {
     ++m_count;
-    if (QLatin1String(operation) + QLatin1Char(' ') + path.section(QLatin1Char('/'), -1) == m_failOn)
-        return false;
-    return m_failAt <= 0 || (m_mode == FailOne ? m_count != m_failAt : m_count < m_failAt);
+    const bool named = QLatin1String(operation) + QLatin1Char(' ') + path.section(QLatin1Char('/'), -1) == m_failOn;
+    m_injected = named || (m_failAt > 0 && (m_mode == FailOne ? m_count == m_failAt : m_count >= m_failAt));
+    const bool diskFull = qstrcmp(operation, "write") == 0;
+    m_error = path + QStringLiteral(": ") + qt_error_string(diskFull ? ENOSPC : EIO);
+    return !m_injected;
 }
 
 bool FaultyFileOps::write(const QString &path, const QByteArray &bytes)

@@ -133,10 +133,10 @@ struct TestGame
     static std::unique_ptr<TestGame> inFreePlay(const QStringList &names = {});
 };
 
-// The real disk, with operations made to fail: the n-th (counting from 1),
-// or the one named like "write str.dat.new", fails once, as a full disk or a
-// vanished folder would; or, as a killed process, every operation from the
-// n-th on does nothing at all.
+// The real disk, with operations made to fail: the n-th (counting from 1)
+// fails once, and every one named like "write str.dat.new" fails each time,
+// as a full disk or a vanished folder would, with the system's words for it;
+// or, as a killed process, every operation from the n-th on does nothing.
 class FaultyFileOps final : public FileOps
 {
 public:
@@ -145,7 +145,11 @@ public:
     void failOn(const QString &operation) { m_failOn = operation; }
     int operations() const { return m_count; }
 
-    bool exists(const QString &path) override { return m_disk.exists(path); }
+    Entry entry(const QString &path) override
+    {
+        m_injected = false;
+        return m_disk.entry(path);
+    }
     std::optional<QByteArray> read(const QString &path, qint64 limit) override
     {
         return pass("read", path) ? m_disk.read(path, limit) : std::nullopt;
@@ -158,6 +162,8 @@ public:
     bool rename(const QString &from, const QString &to) override { return pass("rename", from) && m_disk.rename(from, to); }
     bool remove(const QString &path) override { return pass("remove", path) && m_disk.remove(path); }
     bool makeFolder(const QString &folder) override { return pass("makeFolder", folder) && m_disk.makeFolder(folder); }
+    // A failure made here reads as the disk's own would.
+    QString lastError() const override { return m_injected ? m_error : m_disk.lastError(); }
 
 private:
     bool pass(const char *operation, const QString &path);
@@ -165,4 +171,6 @@ private:
     int m_failAt = 0, m_count = 0;
     QString m_failOn;
     Mode m_mode = FailOne;
+    bool m_injected = false;
+    QString m_error;
 };
