@@ -25,8 +25,9 @@ struct Loaded { QByteArray status; int dayInterval = 10000; bool music = true; Q
 // A File item (-1: closing with the autosave on) with a file operation
 // failing ("folder": the folder cannot be made) and a file written with
 // `bytes` first, if named; the message boxes it shows.
-// Help's pages are read on, or closed where `pageReplies` says false.
-struct Box { int item; QString failOn; QString file; QByteArray bytes; QStringList boxes; QList<bool> pageReplies = {}; };
+// A failure's details hold `reason`. Help's pages are read on, or closed
+// where `pageReplies` says false.
+struct Box { int item; QString failOn; QString file; QByteArray bytes; QStringList boxes; QString reason = {}; QList<bool> pageReplies = {}; };
 
 } // namespace
 
@@ -97,38 +98,47 @@ private Q_SLOTS:
     {
         QTest::addColumn<Box>("box");
         const QStringList failed{fileError};
-        const auto load = [](const char *name, const char *file, const QByteArray &bytes) {
-            QTest::newRow(name) << Box{1, "", file, bytes, {fileError}};
+        const auto load = [](const char *name, const char *file, const QByteArray &bytes, const char *reason) {
+            QTest::newRow(name) << Box{1, "", file, bytes, {fileError}, reason};
         };
         const auto help = [](const char *name, const QByteArray &bytes, const QStringList &boxes,
                              const QList<bool> &replies = {}) {
-            QTest::newRow(name) << Box{3, "", "help.txt", bytes, boxes, replies};
+            QTest::newRow(name) << Box{3, "", "help.txt", bytes, boxes, {}, replies};
         };
-        QTest::newRow("save: no folder") << Box{0, "folder", "", {}, failed};
-        QTest::newRow("save: a write fails") << Box{0, "write kotoba1.dat.new", "", {}, failed};
-        QTest::newRow("save: a rename fails") << Box{0, "rename lst.dat.new", "", {}, failed};
+        QTest::newRow("save: no folder") << Box{0, "folder", "", {}, failed, "0.bmp: is not a folder"};
+        QTest::newRow("save: no folder for the player") << Box{0, "no home", "", {}, failed, "HOME is not set"};
+        QTest::newRow("load: no folder for the player") << Box{1, "no home", "", {}, failed, "HOME is not set"};
+        QTest::newRow("save: a write fails") << Box{0, "write kotoba1.dat.new", "", {}, failed, "kotoba1.dat.new: No space left"};
+        QTest::newRow("save: a rename fails") << Box{0, "rename lst.dat.new", "", {}, failed, "lst.dat.new: Input/output error"};
         QTest::newRow("autosave") << Box{-1, "", "", {}, {u8("オートセーブ完了★")}};
         QTest::newRow("load: no slot") << Box{1, "", "", {}, {u8("セーブデータがありません")}};
-        load("load: damaged status", "str.dat", exampleStatusWith(30, "tyu"));
-        load("load: mood out of range", "str.dat", exampleStatusWith(1, "900"));
-        load("load: garbage word file", "kotoba0.dat", QByteArray(100000, '\xff'));
+        load("load: damaged status", "str.dat", exampleStatusWith(30, "tyu"), "str.dat: the scene mode");
+        load("load: mood out of range", "str.dat", exampleStatusWith(1, "900"), "str.dat: Mood(0) is \"900\"");
+        load("load: garbage word file", "kotoba0.dat", QByteArray(100000, '\xff'), "kotoba0.dat: not cp932");
+        load("load: a word past the count", "kotoba0.dat", "a\r\nb\r\n\r\nc\r\n", "kotoba0.dat");
+        load("load: a control character", "kotoba1.dat", QByteArray("yu\0ki\r\nb\r\n\r\n", 11), "kotoba1.dat");
+        load("load: a word slot past the count", "str.dat", exampleStatusWith(12, "3"), "WordSlot(1)");
+        load("load: an unknown scene", "str.dat", exampleStatusWith(30, "\"dance\""), "str.dat");
+        load("load: a folder for a file", "lst.dat/", {}, "lst.dat: is a folder");
         help("help: two pages", "a\r\nb\r\n>\r\nc\r\n>\r\n", {"\r\na\r\nb", "\r\n\r\nc"});
         help("help: closed on the first page", "a\r\n>\r\nb\r\n>\r\n", {"\r\na"}, {false});
         help("help: no page end", "a\r\nb\r\n", {});
         help("help: text around the mark", "a\r\nx>y\r\nb\r\n", {"\r\na"});
         help("help: full-width mark", *cp932::encode(u8("a\r\n＞\r\n>\r\n")), {u8("\r\na\r\n＞")});
-        help("help: not cp932", "\x82>\r\n", failed);
-        QTest::newRow("help: missing") << Box{3, "", "", {}, failed};
+        QTest::newRow("help: not cp932") << Box{3, "", "help.txt", "\x82>\r\n", failed, "help.txt: not cp932"};
+        QTest::newRow("help: missing") << Box{3, "", "", {}, failed, "help.txt"};
     }
     void boxes()
     {
         QFETCH(Box, box);
-        const auto [item, failOn, file, bytes, boxes, pageReplies] = box;
+        const auto [item, failOn, file, bytes, boxes, reason, pageReplies] = box;
         TestGame game;
         FaultyFileOps files;
         game.files = &files;
         if (failOn == QLatin1String("folder"))
             game.savePath = game.folder.path() + QStringLiteral("0.bmp/slot");
+        if (failOn == QLatin1String("no home"))
+            game.saveFolderProblem = QStringLiteral("no folder for the save: HOME is not set");
         QVERIFY(game.start());
         game.playIntoFreePlay();
         Fom &fom = *game.fom;
@@ -136,7 +146,9 @@ private Q_SLOTS:
         fom.ADD_Click();
         if (item == 1 && !file.isEmpty())
             writeSlotFiles(game.folder.path(), exampleSlotFiles());
-        if (!file.isEmpty())
+        if (file.endsWith(QLatin1Char('/')))
+            QVERIFY(QFile::remove(game.folder.path() + file.chopped(1)) && QDir(game.folder.path()).mkdir(file));
+        else if (!file.isEmpty())
             QVERIFY(DiskFileOps().write(game.folder.path() + file, bytes));
         fom.menu2[2]->setChecked(item < 0);
         files.failOn(failOn);
@@ -147,6 +159,8 @@ private Q_SLOTS:
         else
             fom.menu1[item]->trigger();
         QCOMPARE(game.dialogs.messages, boxes);
+        QCOMPARE(game.dialogs.details.size(), reason.isEmpty() ? 0 : 1);
+        QVERIFY2(reason.isEmpty() || game.dialogs.details.first().contains(reason), qPrintable(game.dialogs.details.value(0)));
         QCOMPARE(fom.Tim->isActive() && fom.TimDay->isActive(), item >= 0);
         QVERIFY(item < 0 || snapshot(fom) == before);
         if (item <= 0) {

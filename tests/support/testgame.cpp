@@ -52,7 +52,7 @@ QString PictureFolder::nameOf(const QPixmap &picture) const
 
 bool TestGame::start()
 {
-    fom = std::make_unique<Fom>(Fom::Services{random, dialogs, sound, folder.path(), savePath, files});
+    fom = std::make_unique<Fom>(Fom::Services{random, dialogs, sound, folder.path(), savePath, files, saveFolderProblem});
     if (!fom->Form_Load())
         return false;
     fom->show();

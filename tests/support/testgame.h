@@ -116,6 +116,7 @@ struct TestGame
     PictureFolder folder;
     FileOps *files = nullptr; // the real disk unless a test sets it
     QString savePath;         // beside the pictures unless a test sets it
+    QString saveFolderProblem; // why there is no save folder, if a test says so
     std::unique_ptr<Fom> fom;
 
     // Loads and shows the window: the title scene is then on screen.
