@@ -53,12 +53,20 @@ play() {
     [[ $geometry == 1440x1920 ]] || { kill "$pid"; fail "window $geometry, expected 1440x1920"; }
     sleep 1
     import -window "$window" "$shots/$shot" || true
-    # The first menu; Save is its first item, and the title scene allows it.
-    xdotool mousemove --window "$window" 30 12 click 1
-    sleep 0.5
-    xdotool key Down Return
-    local waited=0
-    while [[ ! -e $4/str.dat && $waited -lt 50 ]]; do sleep 0.2; waited=$((waited + 1)); done
+    # Only a game under way can be saved: Enter in the entry plays the title
+    # and the opening on (and leaves both name boxes empty), then Save is the
+    # first item of the first menu. A question the alien asks meanwhile locks
+    # Save again, so the whole try is repeated until the slot is there.
+    local tries=0 waited
+    while [[ ! -e $4/str.dat && $tries -lt 4 ]]; do
+        tries=$((tries + 1))
+        for _ in $(seq 24); do xdotool key --window "$window" Return; sleep 0.1; done
+        xdotool mousemove --window "$window" 30 12 click 1
+        sleep 0.5
+        xdotool key Down Return
+        waited=0
+        while [[ ! -e $4/str.dat && $waited -lt 15 ]]; do sleep 0.2; waited=$((waited + 1)); done
+    done
     "$xclose" "$window"
     timeout 10 tail --pid="$pid" -f /dev/null || { kill "$pid"; fail "the game did not exit"; }
     wait "$pid" || fail "exit status $?"
