@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Installs what the game needs on Debian 12 and builds it into build/game.
 # Run as root or as a user who may use sudo.
 set -euo pipefail

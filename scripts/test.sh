@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Sets everything up, builds the game and runs every test. The tests start
 # what they need themselves: the window tests run offscreen, the smoke test
 # on its own virtual X server. Then the whole suite again under the

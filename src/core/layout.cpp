@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The window is laid out once, at start-up: sized from the screen height and
 // divided into a grid 12 units wide and 16 high.
 

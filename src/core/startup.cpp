@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Start-up and shut-down: building the state and the tables, loading the
 // pictures, teaching the first words, laying the window out, and the orderly
 // end with the optional autosave.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The six files of the save slot: plain cp932 lines for the words and the
 // box, one comma-separated status line for everything else.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Saving the slot all at once.
 //
 // Names used beside the six files: "<file>.new" holds the new save until it

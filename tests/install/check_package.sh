@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian package from the build folder and checks what it
 # declares and holds: the libraries and the runtime pieces the game needs,
 # and every file of the installed game under /usr.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Installs the game into a staging folder (DESTDIR) and plays the installed
 # copy as a new player would: a fresh HOME on a virtual 3840x2160 screen. The
 # window must open at its full size (1440x1920), and a save chosen from the
