@@ -15,7 +15,7 @@ packages=(
     fonts-ipafont-mincho
     at-spi2-core
     xvfb xauth xdotool imagemagick
-    qt6-svg-dev desktop-file-utils appstream dpkg-dev file
+    qt6-svg-dev desktop-file-utils appstream dpkg-dev file lintian
     qt6-multimedia-dev gstreamer1.0-plugins-good pulseaudio pulseaudio-utils sox
 )
 
