@@ -44,7 +44,7 @@ public:
         FileOps *files = nullptr;
     };
 
-    explicit Fom(Services services, QWidget *parent = nullptr);
+    explicit Fom(const Services &services, QWidget *parent = nullptr);
     ~Fom() override;
 
     // ---- Life cycle (core/startup.cpp) ----

@@ -25,7 +25,7 @@ FileOps &diskFiles()
 }
 } // namespace
 
-Fom::Fom(Services services, QWidget *parent)
+Fom::Fom(const Services &services, QWidget *parent)
     : QMainWindow(parent)
     , m_random(services.random)
     , m_dialogs(services.dialogs)
