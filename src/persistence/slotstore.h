@@ -27,7 +27,7 @@ public:
     bool recover();
 
     // No file of the slot is ever larger than this (5001 long words at most).
-    static constexpr qint64 fileSizeLimit = 64 * 1024 * 1024;
+    static constexpr qint64 fileSizeLimit = qint64(64) * 1024 * 1024;
 
 private:
     QString path(int file, const char *suffix = "") const;
