@@ -120,7 +120,7 @@ std::optional<StatusFields> parseStatus(const QStringList &lines, QString &error
     }
     const QString &mode = fields.last();
     if (mode.size() < 2 || !mode.startsWith(QLatin1Char('"')) || !mode.endsWith(QLatin1Char('"'))
-        || mode.mid(1, mode.size() - 2).contains(QLatin1Char('"'))) {
+        || QStringView(mode).mid(1, mode.size() - 2).contains(QLatin1Char('"'))) {
         error = QStringLiteral("str.dat: the scene mode is not a quoted text");
         return std::nullopt;
     }
