@@ -16,8 +16,8 @@
 namespace {
 const char *const newSuffix = ".new";
 const char *const oldSuffix = ".old";
-const QString commitState = QStringLiteral("commit");
-const QString rollbackState = QStringLiteral("rollback");
+constexpr QLatin1String commitState("commit");
+constexpr QLatin1String rollbackState("rollback");
 } // namespace
 
 SlotStore::SlotStore(FileOps &files, QString folder)
