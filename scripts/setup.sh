@@ -16,6 +16,7 @@ packages=(
     at-spi2-core
     xvfb xauth xdotool imagemagick
     qt6-svg-dev desktop-file-utils appstream dpkg-dev file lintian
+    reuse clazy clang-tidy
     qt6-multimedia-dev gstreamer1.0-plugins-good pulseaudio pulseaudio-utils sox
 )
 
