@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Names of every file assetgen writes into the game folder.
 # Shared by CMakeLists.txt and check_assets.cmake so the two never disagree.
 set(GAME_ASSET_NAMES

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # cmake -DASSET_DIR=<dir> -P check_assets.cmake
 # Fails the build if assetgen left out a file or wrote a picture or sound
 # the game cannot load (it expects 24-bit BMP and RIFF WAV).

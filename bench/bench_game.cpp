@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Times the work a player can make the game do in one go: teaching into a
 // full word list (the duplicate scan reads every word), the alien's
 // sentences, a whole month of days with its report, and start-up itself.

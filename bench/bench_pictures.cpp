@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Times the shrinking of a 720-pixel picture to the sizes the alien's box
 // takes on common screens. The face timer swaps pictures ten times a second,
 // and each new picture is shrunk once, so one shrink must stay well inside

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Times Save and Load of a full slot (5001 rows in each word list, ten items
 // in the box) through the window, against writing and reading the same bytes
 // raw. Prints the times and their ratios.

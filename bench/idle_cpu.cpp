@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // idle_cpu game|still|bare SECONDS GAME_FOLDER
 // idle_cpu setup: how long the sound backend takes to set itself up.
 // What the game costs while the player does nothing: the CPU time (all

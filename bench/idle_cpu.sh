@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Idle CPU with the music playing on a private null-sink sound server: the
 # game in free play, the game with its alien held still, and a bare window
 # with the same timers and player. Each is measured for IDLE_SECONDS (60 by

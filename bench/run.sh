@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Builds the benchmarks in release mode and prints their figures.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)

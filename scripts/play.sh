@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Sets everything up, builds the game and starts it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)

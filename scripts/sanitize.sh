@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Builds the game and its tests with clang under AddressSanitizer and
 # UndefinedBehaviorSanitizer, runs the whole suite there, then fuzzes the save
 # slot's reader for FUZZ_SECONDS (60 by default). Needs what setup.sh installs.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Installs what the game needs on Debian 12 and builds it into build/game.
 # Run as root or as a user who may use sudo.
 set -euo pipefail
@@ -12,7 +15,8 @@ packages=(
     fonts-ipafont-mincho
     at-spi2-core
     xvfb xauth xdotool imagemagick
-    qt6-svg-dev desktop-file-utils appstream dpkg-dev file
+    qt6-svg-dev desktop-file-utils appstream dpkg-dev file lintian
+    reuse clazy clang-tidy
     qt6-multimedia-dev gstreamer1.0-plugins-good pulseaudio pulseaudio-utils sox
 )
 

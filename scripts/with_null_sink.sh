@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # with_null_sink.sh COMMAND [ARGS...]
 # Runs a command against a private PulseAudio server whose one output is a
 # silent null sink named "dummy"; its monitor "dummy.monitor" records what

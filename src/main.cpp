@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 #include "core/fom.h"
 #include "platform/desktopidentity.h"
 #include "platform/desktopsound.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The day clock and what it brings: the monthly report, the farewell on day
 // 100, the choice of the ending, the gallery (and the question before a
 // replay ends a game) and the special menu.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The File menu in the window: save, load, help and the autosave
 // on close. A file problem shows one message and never costs the game.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The transfer box: refills, hints, prices and using items.
 
 #include "platform/listbox.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The game's own sound on a real sound server: a private PulseAudio whose
 // only output is a null sink (see scripts/with_null_sink.sh). Everything the
 // sink plays is recorded from its monitor, so the test hears whether the

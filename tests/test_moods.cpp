@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Moods, the face and motion they give, the window grid and the animation.
 
 #include "core/grid.h"

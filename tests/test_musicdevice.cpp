@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The music device's command strings, run against a player that behaves as
 // Qt's GStreamer player does (stop() rewinds, the end of the file leaves it
 // stopped, an undecodable file reports InvalidMedia).

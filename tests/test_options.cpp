@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The sound effects and the options menu: "SE", fast time and the music,
 // with the command strings the game sends to the music device.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The save slot's six files: their exact bytes, and every kind of damage a
 // load must refuse.
 

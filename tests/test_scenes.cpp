@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The scene lock, the title scene, the opening, the alien's questions (waiting
 // time, answers and their mood changes) and the clicks that drive them.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // A save replaces the whole slot or nothing, whatever fails and wherever the
 // program is killed.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Start-up and shut-down: where the game reads its data and keeps its save
 // slot, missing pictures, what assistive technology is told, and the language
 // of Qt's own boxes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Teaching and forgetting words, the keyboard of the word entry, and the
 // sentences the alien makes of the words.
 

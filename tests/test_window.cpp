@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The window as a new player meets it: the box's two lists scroll as one,
 // the lists show whole rows, pictures shrink smoothly and the alien keeps
 // its look at every size of its wobble, a click never takes the

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 """Seeds faults into a scratch copy of the game, one at a time, and tells
 which of them the headless tests catch.
 

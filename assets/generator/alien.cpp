@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 #include "alien.h"
 #include "alien_parts.h"
 #include "assetgen.h"

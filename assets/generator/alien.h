@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The alien the player raises. Moods 0..4 match the face pictures 0.bmp..9.bmp.
 

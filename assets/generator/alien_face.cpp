@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The alien's face: eyes, mouth and the little signs around it that make
 // each mood readable even when the picture is shown at half size.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Each writer produces one family of the game's data files in `dir`.
 // They throw AssetError when a file cannot be made.

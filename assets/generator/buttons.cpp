@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Flat button faces; the game draws the border itself. Each pressed face
 // swaps to darker colours and nudges the label down-right by 2 px.
 

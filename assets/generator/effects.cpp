@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Short sound effects, plus the writer for all sounds of the game.
 
 #include "assetgen.h"

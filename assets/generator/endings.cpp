@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // One picture for each of the eight endings, titled small at the bottom.
 // Scenes stay above y = 168; the caption band covers the rest.
 

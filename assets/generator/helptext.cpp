@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The in-game help is written in UTF-8 and shipped in cp932 with CR LF,
 // because the game reads it as Shift-JIS text. Each line is converted on
 // its own from the UTF-8 source: 0x5C can be the second byte of a cp932

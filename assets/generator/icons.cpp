@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The game's icon: the alien of the face pictures, cheering, on a clear
 // background. One vector drawing gives the scalable SVG and every PNG size,
 // each painted at its own size rather than shrunk from a bigger one.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The voices of the background tune. Each adds one note or hit into `out`
 // starting at `start` seconds; a note that would ring past the end of the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // assetgen OUTPUT_DIR HELP_SOURCE
 // assetgen --icons ICON_DIR NAME   (the desktop icons, in a hicolor tree)
 // Draws, synthesises and converts every data file the game loads at run time.

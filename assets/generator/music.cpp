@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The background tune, "Yuragumo": 56 bars in C at 120 beats a minute,
 // 112 s, in seven sections of eight bars that each change the melody, the bass
 // and the drums:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // A middle-aged official in a dark suit, posing in front of the flag in his office.
 
 #include "official.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Pictures shown in the alien's box between moods: the title, the moment
 // it is made to forget words, and the UFO taking off before an ending.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Sound buffers and the WAV writer for the game's music and effects.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The transfer box: items sent by the official, their hints, and using them
 // on the alien for money.
 

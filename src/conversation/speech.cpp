@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The alien's own sentences: broken Japanese put together from the words it
 // was taught, particles and endings.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Teaching words: the entry, the word classes, the three word lists and the
 // buttons that teach and make the alien forget.
 

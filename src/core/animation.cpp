@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The living alien: its face flips, its picture wobbles by the strength of
 // its mood, the scene prompt blinks, and presses give visible feedback.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The window's controls, menus and timers as the game design lists them,
 // with their captions, tooltips, colours and first states.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The special menu: a viewer of the alien's faces and motions, opened once
 // the first seven endings have been seen.
 

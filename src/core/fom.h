@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include "core/heldclocks.h"
@@ -45,7 +48,7 @@ public:
         QString saveFolderProblem = QString();
     };
 
-    explicit Fom(Services services, QWidget *parent = nullptr);
+    explicit Fom(const Services &services, QWidget *parent = nullptr);
     ~Fom() override;
 
     // ---- Life cycle (core/startup.cpp) ----

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 #include "core/grid.h"
 
 #include <cmath>
@@ -21,8 +24,8 @@ GridMetrics computeGrid(int screenHeightPixels, double dotsPerInch)
     grid.unitTwips = roundHalfEven(static_cast<double>(screenTwips) / 18.0);
     grid.windowWidthTwips = 12 * grid.unitTwips;
     grid.windowHeightTwips = 16 * grid.unitTwips;
-    grid.windowWidthPixels = static_cast<int>(roundHalfEven(grid.windowWidthTwips / twipsPerPixel));
-    grid.windowHeightPixels = static_cast<int>(roundHalfEven(grid.windowHeightTwips / twipsPerPixel));
+    grid.windowWidthPixels = static_cast<int>(roundHalfEven(static_cast<double>(grid.windowWidthTwips) / twipsPerPixel));
+    grid.windowHeightPixels = static_cast<int>(roundHalfEven(static_cast<double>(grid.windowHeightTwips) / twipsPerPixel));
     grid.baseFontPoints = static_cast<int>(grid.windowWidthTwips / 700) + 5;
     return grid;
 }

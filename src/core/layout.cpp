@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The window is laid out once, at start-up: sized from the screen height and
 // divided into a grid 12 units wide and 16 high.
 
@@ -10,7 +13,7 @@
 
 namespace {
 
-const QString gameFontFamily = QStringLiteral("ＭＳ Ｐ明朝");
+constexpr QStringView gameFontFamily = u"ＭＳ Ｐ明朝";
 
 } // namespace
 
@@ -75,7 +78,7 @@ void Fom::LayOut(int screenHeightPixels, double dotsPerInch)
         entry.control->setGeometry(left, top, qRound(r.right() * cellWidth) - left,
                                    qRound(r.bottom() * cellHeight) - top);
         // The prompt keeps the desktop's own font; everything else is Mincho.
-        QFont font = entry.control == ShpCli ? QApplication::font() : QFont(gameFontFamily);
+        QFont font = entry.control == ShpCli ? QApplication::font() : QFont(gameFontFamily.toString());
         font.setPointSize(BaseFontSize + entry.fontDelta);
         entry.control->setFont(font);
     }
@@ -85,7 +88,7 @@ void Fom::LayOut(int screenHeightPixels, double dotsPerInch)
         listrows::showWholeRows(list);
 
     // Inside the picture box: its own 100 x 100 system.
-    QFont hintFont(gameFontFamily);
+    QFont hintFont(gameFontFamily.toString());
     hintFont.setPointSize(BaseFontSize - 3);
     LblQstKazari->setFont(hintFont);
     LblQstKazari->adjustSize();

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The alien's four moods and the face and motion they give it.
 
 #include "core/fom.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Entering a scene locks the play controls; leaving it gives them back.
 
 #include "core/fom.h"

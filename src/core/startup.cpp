@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Start-up and shut-down: building the state and the tables, loading the
 // pictures, teaching the first words, laying the window out, and the orderly
 // end with the optional autosave.
@@ -23,7 +26,7 @@ FileOps &diskFiles()
 }
 } // namespace
 
-Fom::Fom(Services services, QWidget *parent)
+Fom::Fom(const Services &services, QWidget *parent)
     : QMainWindow(parent)
     , m_random(services.random)
     , m_holdingDialogs(services.dialogs, [this] { return GameClocks(); })

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The File menu: save, load, help and version.
 //
 // A file that cannot be written or read, or a slot that is damaged, shows

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The six files of the save slot: plain cp932 lines for the words and the
 // box, one comma-separated status line for everything else.
 
@@ -135,7 +138,7 @@ std::optional<StatusFields> parseStatus(const QStringList &lines, QString &error
     }
     const QString &mode = fields.last();
     if (mode.size() < 2 || !mode.startsWith(QLatin1Char('"')) || !mode.endsWith(QLatin1Char('"'))
-        || mode.mid(1, mode.size() - 2).contains(QLatin1Char('"'))) {
+        || QStringView(mode).mid(1, mode.size() - 2).contains(QLatin1Char('"'))) {
         error = QStringLiteral("str.dat: the scene mode is not a quoted text");
         return std::nullopt;
     }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Saving the slot all at once.
 //
 // Names used beside the six files: "<file>.new" holds the new save until it
@@ -15,8 +18,8 @@
 #include <QDir>
 
 namespace {
-const QString commitState = QStringLiteral("commit");
-const QString rollbackState = QStringLiteral("rollback");
+constexpr QLatin1String commitState("commit");
+constexpr QLatin1String rollbackState("rollback");
 
 QString setTag(int set)
 {
@@ -185,9 +188,9 @@ SlotStore::Journal SlotStore::readJournal(int set)
         return {Journal::Unreadable, {}};
     const QList<QByteArray> lines = bytes->split('\n');
     Journal journal;
-    journal.state = lines.first() == commitState.toLatin1()     ? Journal::Commit
-                    : lines.first() == rollbackState.toLatin1() ? Journal::Rollback
-                                                                : Journal::None;
+    journal.state = lines.first() == commitState ? Journal::Commit
+                    : lines.first() == rollbackState ? Journal::Rollback
+                                                  : Journal::None;
     for (qsizetype l = 1; l < lines.size() && journal.state != Journal::None; ++l) {
         const int file = fileNamed(lines[l]);
         // Not what a save writes: no save was under way.

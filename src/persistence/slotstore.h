@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include "persistence/saveslot.h"
@@ -40,7 +43,7 @@ public:
     QString lastError() const { return m_error; }
 
     // No file of the slot is ever larger than this (5001 long words at most).
-    static constexpr qint64 fileSizeLimit = 64 * 1024 * 1024;
+    static constexpr qint64 fileSizeLimit = qint64(64) * 1024 * 1024;
     // How many sets of temporary names a save can choose from.
     static constexpr int nameSets = 3;
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 #include "platform/gamefolders.h"
 #include "platform/installation.h"
 
@@ -9,7 +12,7 @@
 namespace {
 
 // The first picture start-up loads: where it lies, the rest of the data lies.
-const QString dataMarker = QStringLiteral("0.bmp");
+constexpr QLatin1String dataMarker("0.bmp");
 
 QString asFolder(const QString &path)
 {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Day 100: the alien says goodbye, one sentence per mood, the official thanks
 // the player, and one of eight endings is chosen and told.
 

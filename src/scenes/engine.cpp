@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The scene engine: each click on the message area plays one step of the
 // current scene; in free play it makes the alien speak.
 

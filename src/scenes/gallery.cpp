@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The ending gallery replays seen endings; the special menu's preview shows a
 // chosen face and motion.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The opening: the alien arrives and asks for two names, then the official
 // appoints the player as go-between and sends the first items.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The alien's questions: it announces one, waits (and minds how long), asks,
 // and takes a left click as yes and any other as no.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The day clock and the monthly report: the alien pays the month's earnings,
 // the official sends items and says how talkative the alien has become.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Sound effects, the option menu and the music loop.
 
 #include "core/fom.h"

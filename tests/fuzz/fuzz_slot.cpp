@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Fuzzes the save slot's reader. The input is split into the six files at
 // each record separator (0x1e); whatever it holds, reading must never crash, a
 // refusal must say why, and a slot it accepts must write back to files that

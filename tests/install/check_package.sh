@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Builds the Debian package from the build folder and checks what it
 # declares and holds: the libraries and the runtime pieces the game needs,
-# and every file of the installed game under /usr.
+# and every file of the installed game under /usr, the program in Debian's
+# /usr/games. lintian must find no error and no warning in it.
 #   check_package.sh BUILD_DIR APP_ID
 set -euo pipefail
 build=$1
@@ -24,11 +28,14 @@ done
 [[ $(dpkg-deb --field "$package" Section) == games ]] || fail "the package is not in section games"
 
 dpkg-deb --contents "$package" | awk '{print $6}' > "$work/contents"
-for file in ./usr/bin/mokemoke "./usr/share/$id/0.bmp" "./usr/share/$id/end7.bmp" "./usr/share/$id/se4.wav" \
+for file in ./usr/games/mokemoke "./usr/share/$id/0.bmp" "./usr/share/$id/end7.bmp" "./usr/share/$id/se4.wav" \
     "./usr/share/$id/help.txt" "./usr/share/applications/$id.desktop" "./usr/share/metainfo/$id.metainfo.xml" \
     "./usr/share/icons/hicolor/scalable/apps/$id.svg" "./usr/share/icons/hicolor/64x64/apps/$id.png" \
-    "./usr/share/icons/hicolor/128x128/apps/$id.png" ./usr/share/man/man6/mokemoke.6.gz; do
+    "./usr/share/icons/hicolor/128x128/apps/$id.png" ./usr/share/man/man6/mokemoke.6.gz \
+    ./usr/share/doc/mokemoke/copyright ./usr/share/doc/mokemoke/changelog.gz; do
     grep -qxF "$file" "$work/contents" || fail "the package lacks $file"
 done
 ! grep -q '^\./usr/local' "$work/contents" || fail "the package installs under /usr/local"
+! grep -q '^\./usr/bin/' "$work/contents" || fail "the package installs a program outside /usr/games"
+lintian --allow-root --fail-on error,warning --display-info "$package" || fail "lintian"
 echo "package check passed"

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Installs the game into a staging folder (DESTDIR) and plays the installed
 # copy as a new player would: a fresh HOME on a virtual 3840x2160 screen. The
 # window must open at its full size (1440x1920), and a save chosen from the
 # menu (めにゅー → Save) must land in the player's data folder, never under
 # the install prefix. Then a copy of the build folder, at a scale factor of
-# 2 on the same screen, must keep its save beside the program.
+# 2 on the same screen, must keep its save beside the program. Last, the
+# Debian package's files: its program in usr/games, started by the command of
+# its menu entry, must find its data and save in the player's folder too.
 #   run_install.sh BUILD_DIR XCLOSE APP_ID
 set -euo pipefail
 build=$1
@@ -93,4 +98,15 @@ QT_SCALE_FACTOR=2 play "$work/portable/mokemoke" "$work/other" portable-scale2.p
 check_slot "$work/portable"
 [[ ! -e $work/other/.local/share/$id ]] || fail "the build's copy saved into the player's folder"
 echo "the build's copy saved beside its program"
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/deb" > "$work/cpack.log" || { cat "$work/cpack.log"; fail "cpack"; }
+unpacked=$work/unpacked
+dpkg-deb -x "$work"/deb/*.deb "$unpacked"
+[[ -x $unpacked/usr/games/mokemoke && ! -e $unpacked/usr/bin ]] || fail "the package's program is not in usr/games alone"
+find "$unpacked" | sort > "$work/unpacked.list"
+launcher_command=$(sed -n 's/^Exec=//p' "$unpacked/usr/share/applications/$id.desktop")
+PATH=$unpacked/usr/games:$PATH play "$launcher_command" "$work/packaged" package-2160.png "$work/packaged/.local/share/$id"
+check_slot "$work/packaged/.local/share/$id"
+find "$unpacked" | sort | diff -u "$work/unpacked.list" - || fail "the packaged game wrote beside its files"
+echo "the packaged game, started from its menu entry, saved into the player's data folder"
 echo "install test passed"

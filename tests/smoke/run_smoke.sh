@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
+
 # Starts the real game on a virtual 1024x768 screen, finds its window by its
 # caption, checks the window's size against the grid (a 768-pixel screen
 # gives 512 x 683), takes a screenshot, and closes the window through its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // Asks an X11 window to close, exactly as a window manager's close button
 // does: a WM_DELETE_WINDOW message.
 
