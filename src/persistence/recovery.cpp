@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
 // The recovery copy: while a game is under way, the game keeps a copy of it
 // in a folder of its own beside the save slot, so that a crash or a killed
 // program costs at most the last game day. A normal close removes it; the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The もけもけ developers
+# SPDX-License-Identifier: MIT
 # The real program where its window has no display to appear on: it says so
 # in one line of its own on stderr and exits with status 1, never with Qt's
 # abort (134) and a core dump. A platform chosen to need no display
