@@ -16,6 +16,7 @@ program that failed, and its first failing function) and the score.
     tools/seed_faults.py                 # every fault
     tools/seed_faults.py -k items        # only faults whose title contains "items"
     tools/seed_faults.py --check         # only check that every fault still applies
+    tools/seed_faults.py --faults FILE   # the faults of another file, same format
 
 The scratch folder (default: $TMPDIR/mokemoke-faults) is kept between runs so
 that the next run rebuilds only what changed.
@@ -159,6 +160,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("-k", dest="pattern", default="", help="only faults whose title contains this text")
     parser.add_argument("--check", action="store_true", help="only check that every fault applies")
+    parser.add_argument("--faults", type=Path, default=FAULTS,
+                        help="the faults file (default: tools/faults.txt)")
     parser.add_argument("--scratch", type=Path,
                         default=Path(os.environ.get("TMPDIR", "/tmp")) / "mokemoke-faults",
                         help="scratch folder (default: %(default)s)")
@@ -167,7 +170,7 @@ def main():
     # Stopped from outside, it still takes the fault out of the scratch copy.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
 
-    faults = [f for f in parse_faults(FAULTS) if options.pattern in f.title]
+    faults = [f for f in parse_faults(options.faults) if options.pattern in f.title]
     scratch = options.scratch.resolve()
     if scratch == ROOT or ROOT in scratch.parents:
         sys.exit("the scratch folder must lie outside the work tree")
@@ -178,7 +181,7 @@ def main():
         bad = [f for f in faults if (src / f.file).is_file() is False
                or (src / f.file).read_text(encoding="utf-8").count(f.original) != 1]
         for f in bad:
-            print(f"does not apply: {f.title} (faults.txt line {f.line})")
+            print(f"does not apply: {f.title} ({options.faults.name} line {f.line})")
         print(f"{len(faults) - len(bad)} of {len(faults)} faults apply")
         return 1 if bad else 0
 
@@ -204,7 +207,7 @@ def main():
         if count != 1:
             skipped += 1
             reason = "not found" if count == 0 else f"found {count} times"
-            print(f"{label}: does not apply ({reason}, faults.txt line {fault.line})", flush=True)
+            print(f"{label}: does not apply ({reason}, {options.faults.name} line {fault.line})", flush=True)
             continue
         area = fault.title.split(":")[0]
         try:
@@ -214,7 +217,7 @@ def main():
             path.write_text(text, encoding="utf-8")
         if not ok:
             skipped += 1
-            print(f"{label}: does not build (faults.txt line {fault.line})", flush=True)
+            print(f"{label}: does not build ({options.faults.name} line {fault.line})", flush=True)
         elif failure:
             caught += 1
             catcher[area] = re.split(r"[: ]", failure)[0]
