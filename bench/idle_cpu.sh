@@ -14,7 +14,7 @@ build=${BENCH_BUILD_DIR:-$here/build-bench}
 seconds=${IDLE_SECONDS:-60}
 rounds=${IDLE_ROUNDS:-3}
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target idle_cpu game_assets -j"$(nproc)" >/dev/null
+cmake --build "$build" --target idle_cpu recovery_cost game_assets -j"$(nproc)" >/dev/null
 bench=$build/bench/idle_cpu
 output=$("$here/scripts/with_null_sink.sh" bash -c \
     'for _ in $(seq "$3"); do for mode in game still bare; do "$0" $mode "$1" "$2"; done; done' \
@@ -29,3 +29,8 @@ rm -rf "$nowhere"
 echo "$output" | awk '/^game:/ {g = $2; G += g} /^still:/ {s = $2; S += s} /^bare:/ {b = $2; B += b
         if (b > 0) printf "round %d: game / bare window %.2f, still game / bare window %.2f\n", ++n, g / b, s / b }
     END { if (B > 0) printf "ratio game / bare window: %.2f, still game / bare window: %.2f\n", G / B, S / B }'
+# The recovery copy: one write at most every 10 s, against the idle game's CPU.
+recovery=$("$build/bench/recovery_cost" 2>/dev/null)
+echo "$recovery"
+{ echo "$output"; echo "$recovery"; } | awk '/^game:/ {G += $2; n++}
+    /^recovery:/ { if (n > 0) printf "recovery copy of %s words per list: %.2f %% of the idle game'"'"'s CPU (one write per 10 s)\n", $11, 100 * ($2 / 1000 / 10) / (G / n / 100) }'
