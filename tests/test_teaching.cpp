@@ -5,6 +5,7 @@
 #include "testgame.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -13,6 +14,21 @@ using texts::u8;
 // One key sent to the word entry and what it must do: the class chosen (-1
 // for none), the answer (1 yes, 2 no, 0 none), whether effect 5 sounds.
 struct KeyCase { bool inScene; int key; Qt::KeyboardModifiers modifiers; int kind, answer; bool sounds; };
+
+// What the input method sends: a word still being composed, or one committed.
+void sendComposed(QWidget *entry, const QString &composing, const QString &committed = {})
+{
+    QInputMethodEvent event(composing, {});
+    event.setCommitString(committed);
+    QApplication::sendEvent(entry, &event);
+}
+// Whether the input method would take the keys of the entry.
+bool inputMethodOn(QWidget *entry)
+{
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(entry, &query);
+    return query.value(Qt::ImEnabled).toBool();
+}
 
 class TestTeaching : public QObject
 {
@@ -98,8 +114,9 @@ private Q_SLOTS:
         QCOMPARE((QList<int>{fom->Lst[2]->count(), fom->WordCount[2], fom->WordSlot[2]}), (QList<int>{2, 2, 2}));
     }
 
-    // What a key does to the word class and to the answer of a question;
-    // during a scene the key only records the answer, the step stays.
+    // What a key does to the word class, to the word in the entry (a class
+    // chosen in free play clears it; a scene keeps it) and to the answer of
+    // a question, which then moves on.
     void entryKeys_data()
     {
         QTest::addColumn<KeyCase>("press");
@@ -112,10 +129,6 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+Shift+Left is a key") << KeyCase{false, Qt::Key_Left, shift | ctrl, -1, 0, true};
         QTest::newRow("Alt+Shift+Up is a key") << KeyCase{false, Qt::Key_Up, shift | alt, -1, 0, true};
         QTest::newRow("Y in free play") << KeyCase{false, Qt::Key_Y, none, -1, 0, true};
-        QTest::newRow("scene: Y is yes") << KeyCase{true, Qt::Key_Y, none, -1, 1, false};
-        QTest::newRow("scene: Left is yes") << KeyCase{true, Qt::Key_Left, none, -1, 1, false};
-        QTest::newRow("scene: N is no") << KeyCase{true, Qt::Key_N, none, -1, 2, false};
-        QTest::newRow("scene: Right is no") << KeyCase{true, Qt::Key_Right, none, -1, 2, false};
         QTest::newRow("scene: Ctrl+Shift+Right is no") << KeyCase{true, Qt::Key_Right, shift | ctrl, -1, 2, false};
         QTest::newRow("scene: Shift+Up picks verbs") << KeyCase{true, Qt::Key_Up, shift, 1, 0, false};
     }
@@ -127,13 +140,15 @@ private Q_SLOTS:
         if (press.inScene)
             fom->StartScene(QStringLiteral("situ"));
         fom->LblButton = 0;
+        fom->Txt->setText(QStringLiteral("ab"));
         game->sound.waves.clear();
         QKeyEvent event(QEvent::KeyPress, press.key, press.modifiers); // the key alone, the modifiers held
         QApplication::sendEvent(fom->Txt, &event);
         QCOMPARE(int(fom->WordKind), press.kind < 0 ? kindBefore : press.kind);
+        QCOMPARE(fom->Txt->text(), press.kind >= 0 && !press.inScene ? QString() : QStringLiteral("ab"));
         QCOMPARE(fom->LblButton, press.answer);
         QCOMPARE(game->sound.waves.size(), press.sounds ? 1 : 0);
-        QCOMPARE(fom->SceneStep, qint16(press.inScene ? 1 : 0));
+        QCOMPARE(fom->SceneMode.endsWith(QLatin1String("ivent")), press.answer != 0);
         QVERIFY(fom->Txt->hasFocus());
     }
 
@@ -153,6 +168,46 @@ private Q_SLOTS:
         QTest::keyClick(fom->Txt, Qt::Key_Enter);
         QCOMPARE(fom->SceneStep, qint16(2));
         QCOMPARE(game->words(2).size(), 4);
+    }
+
+    // A word typed as the alien interrupts: Enter, meant to teach it, moves
+    // the scene on; the word waits, dimmed, while nothing typed, pasted or
+    // composed joins it, and one Enter teaches it when free play returns.
+    void wordWaitsThroughAScene_data()
+    {
+        QTest::addColumn<QString>("composing"); // in the input method as the scene begins
+        QTest::newRow("typed") << QString();
+        QTest::newRow("still composing") << u8("そ");
+    }
+    void wordWaitsThroughAScene()
+    {
+        QFETCH(QString, composing);
+        KeyLineEdit *txt = fom->Txt;
+        fom->Opt_Click(0);
+        sendComposed(txt, {}, u8("ほし"));
+        const QVariant cursorAfterWord = txt->inputMethodQuery(Qt::ImCursorRectangle);
+        sendComposed(txt, composing);
+        game->random.script({0.95}); // the speech timer asks a question
+        fom->TimSay_Timer();
+        QTest::keyClick(txt, Qt::Key_Return);
+        QVERIFY(fom->SceneMode.endsWith(QLatin1String("ivent")));
+        sendComposed(txt, {}, composing.isEmpty() ? u8("そら") : composing); // a commit that comes late
+        QTest::keyClicks(txt, QStringLiteral("sora"));
+        QApplication::clipboard()->setText(QStringLiteral("umi"));
+        QTest::keyClick(txt, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(txt->text(), u8("ほし"));
+        QCOMPARE(txt->inputMethodQuery(Qt::ImCursorRectangle), cursorAfterWord); // nothing half-composed shows
+        // Off for the input method, so that Y and N reach the game.
+        QVERIFY(!inputMethodOn(txt));
+        const QColor full = toQColor(txt->foreColor());
+        QVERIFY(txt->palette().color(QPalette::Text).value() < full.value() * 2 / 3);
+        QTest::keyClick(txt, Qt::Key_Y);
+        QTest::keyClick(txt, Qt::Key_Return);
+        QCOMPARE(fom->SceneMode, QStringLiteral("tyu"));
+        QCOMPARE(txt->palette().color(QPalette::Text), full);
+        QVERIFY(inputMethodOn(txt));
+        QTest::keyClick(txt, Qt::Key_Return);
+        QCOMPARE(game->words(0).last(), u8("ほし"));
     }
 
     void entryRefusesWhatASaveCannotHold()

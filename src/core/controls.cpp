@@ -261,11 +261,11 @@ void Fom::connectListClick(QListWidget *list, Handler handler)
 void Fom::ConnectHandlers()
 {
     auto *picRelay = new MouseRelay(Pic);
-    connect(picRelay, &MouseRelay::clicked, this, [this](int) { Pic_Click(); });
+    connect(picRelay, &MouseRelay::clicked, this, &Fom::Pic_Click);
     auto *imgRelay = new MouseRelay(Img);
     connect(imgRelay, &MouseRelay::mouseDown, this, &Fom::Img_MouseDown);
     connect(imgRelay, &MouseRelay::mouseUp, this, &Fom::Img_MouseUp);
-    connect(imgRelay, &MouseRelay::clicked, this, [this](int) { Img_Click(); });
+    connect(imgRelay, &MouseRelay::clicked, this, &Fom::Img_Click);
     auto *lblRelay = new MouseRelay(Lbl);
     connect(lblRelay, &MouseRelay::mouseDown, this, &Fom::Lbl_MouseDown);
     connect(lblRelay, &MouseRelay::mouseUp, this, &Fom::Lbl_MouseUp);

@@ -66,8 +66,9 @@ public:
     void TimShpCli_Timer();
     void Img_MouseDown(int button, int shift, int x, int y);
     void Img_MouseUp(int button, int shift, int x, int y);
-    void Img_Click();
-    void Pic_Click();
+    // `button` as in Lbl_MouseDown: during a question it is the answer.
+    void Img_Click(int button);
+    void Pic_Click(int button);
     void Lbl_MouseDown(int button, int shift, int x, int y);
     void Lbl_MouseUp(int button, int shift, int x, int y);
     void Lbl_Click();
@@ -219,6 +220,8 @@ private:
     void TeachInitialWords();
     void SetEntryText(const QString &text);
     void SetFocusToTxt();
+    // What a press and release of `button` on the message area does.
+    void ClickLbl(int button);
     void ShowImgPicture(const QPixmap &picture);
     void LoadImgPicture(const QString &fileName);
     void SetMoney(qint32 money);
@@ -243,6 +246,7 @@ private:
     void PlayPreview();
     void PlayAnnouncement();
     void PlayQuestion(int n);
+    bool QuestionAwaitsAnswer() const;
     int ChooseEnding();
     QString PlayerName() const;
     QString AlienName() const;

@@ -14,6 +14,8 @@ void Fom::StartScene(const QString &mode)
     LstItemMoney->setEnabled(false);
     SceneStep = 0;
     Txt->setEnabled(true);
+    // The keys drive the scene; a word being typed waits in the entry.
+    Txt->setHeld(true);
     SetFocusToTxt();
     TimSay->stop();
     TimDay->stop();
@@ -39,6 +41,7 @@ void Fom::EndScene()
     SceneMode = QStringLiteral("tyu");
     SceneStep = 0;
     Txt->setEnabled(true);
+    Txt->setHeld(false);
     TimSay->start();
     TimDay->start();
     ADD->setEnabled(true);
