@@ -223,14 +223,32 @@ private Q_SLOTS:
         QCOMPARE(txt->text().size(), 10);
     }
 
-    // A click on a word picks its class, even on the word already selected.
+    // A click anywhere in a word list picks its class: on a word, on the
+    // word already selected, on the empty part; not while a scene holds it.
+    void listClickSelectsItsClass_data()
+    {
+        QTest::addColumn<int>("list");
+        QTest::addColumn<int>("row"); // -1: the empty part
+        QTest::addColumn<bool>("inScene");
+        QTest::newRow("a word") << 1 << 0 << false;
+        QTest::newRow("the selected word") << 1 << 1 << false;
+        QTest::newRow("empty part of the nouns") << 0 << -1 << false;
+        QTest::newRow("empty part during a scene") << 2 << -1 << true;
+    }
     void listClickSelectsItsClass()
     {
-        fom->Lst[1]->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
-        fom->Opt_Click(0);
-        const QRect row = fom->Lst[1]->visualItemRect(fom->Lst[1]->item(1));
-        QTest::mouseClick(fom->Lst[1]->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
-        QCOMPARE(int(fom->WordKind), 1);
+        QFETCH(int, list);
+        QFETCH(int, row);
+        QFETCH(bool, inScene);
+        QListWidget *words = fom->Lst[list];
+        words->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+        fom->Opt_Click((list + 1) % 3);
+        if (inScene)
+            fom->StartScene(QStringLiteral("situ"));
+        const QPoint at = row >= 0 ? words->visualItemRect(words->item(row)).center()
+                                   : QPoint(5, words->viewport()->height() - 3);
+        QTest::mouseClick(words->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(int(fom->WordKind), inScene ? (list + 1) % 3 : list);
     }
 
     // The alien's sentences, each pattern with scripted draws.

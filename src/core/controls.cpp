@@ -295,6 +295,11 @@ void Fom::ConnectHandlers()
             SetFocusToTxt();
         });
         connectListClick(Lst[i], [this, i] { Lst_Click(i); });
+        // The empty part below the words picks the class too.
+        listbox::onViewClick(Lst[i], [this, i] {
+            Lst_Click(i);
+            SetFocusToTxt();
+        });
     }
     connectListClick(LstItem, [this] { LstItem_Click(); });
     connectListClick(LstItemMoney, [this] { LstItemMoney_Click(); });
