@@ -303,6 +303,12 @@ void Fom::ConnectHandlers()
     }
     connectListClick(LstItem, [this] { LstItem_Click(); });
     connectListClick(LstItemMoney, [this] { LstItemMoney_Click(); });
+    // The hint label hears of every item leaving the box, whoever removes
+    // it. Made before the box, the label also goes before it when the
+    // window closes, and the box's last clearing has no one left to tell.
+    const auto clearHint = [this] { ClearHintOfGoneItem(); };
+    connect(LstItem->model(), &QAbstractItemModel::rowsRemoved, LblItem, clearHint);
+    connect(LstItem->model(), &QAbstractItemModel::modelReset, LblItem, clearHint);
     // A price always stands beside its item.
     listrows::scrollTogether(LstItem, LstItemMoney);
     // A control reached by Tab gives the keyboard back once it is clicked.

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPersistentModelIndex>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -225,6 +226,7 @@ private:
     void ShowImgPicture(const QPixmap &picture);
     void LoadImgPicture(const QString &fileName);
     void SetMoney(qint32 money);
+    void ClearHintOfGoneItem();
     void SetDay(qint16 day);
     void ApplyUnlockRule();
     bool ConfirmReplay();
@@ -267,5 +269,6 @@ private:
         bool hasFont;
     };
     QList<GridEntry> m_grid;
+    QPersistentModelIndex m_hintItem; // the item of the box whose hint shows
     QWidget *m_client = nullptr;
 };
