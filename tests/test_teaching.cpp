@@ -210,17 +210,30 @@ private Q_SLOTS:
         QCOMPARE(game->words(0).last(), u8("ほし"));
     }
 
-    void entryRefusesWhatASaveCannotHold()
+    // The entry holds what a save can: ten characters of cp932, one line.
+    // Of several lines pasted the first stays, wherever the cursor is.
+    void pasteKeepsWhatASaveCanHold_data()
     {
-        KeyLineEdit *txt = fom->Txt;
-        txt->insert(u8("ねこ"));
-        txt->insert(u8("😀")); // typed or pasted alike
-        QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, u8("𠮷"));
-        QApplication::sendEvent(txt, &typed);
-        txt->insert(QStringLiteral("a\nb"));
-        QCOMPARE(txt->text(), u8("ねこ"));
-        QTest::keyClicks(txt, QStringLiteral("0123456789"));
-        QCOMPARE(txt->text().size(), 10);
+        QTest::addColumn<int>("cursor"); // in "ねこ"
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("not in cp932") << 2 << u8("😀") << u8("ねこ");
+        QTest::newRow("two lines") << 2 << u8("ほし\nそら") << u8("ねこほし");
+        QTest::newRow("CR LF, in the middle") << 1 << u8("ほし\r\nそら") << u8("ねほしこ");
+        QTest::newRow("first line cut at ten") << 2 << u8("0123456789\nx") << u8("ねこ01234567");
+        QTest::newRow("second line would fit") << 2 << u8("ほし\nそらうみやまかわ") << u8("ねこほし");
+        QTest::newRow("first line unsavable") << 2 << u8("😀\nほし") << u8("ねこ");
+    }
+    void pasteKeepsWhatASaveCanHold()
+    {
+        QFETCH(int, cursor);
+        QFETCH(QString, pasted);
+        QFETCH(QString, result);
+        fom->Txt->setText(u8("ねこ"));
+        fom->Txt->setCursorPosition(cursor);
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(fom->Txt, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(fom->Txt->text(), result);
     }
 
     // A click anywhere in a word list picks its class: on a word, on the
