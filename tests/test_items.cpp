@@ -6,6 +6,7 @@
 #include "platform/listbox.h"
 #include "testgame.h"
 
+#include <QApplication>
 #include <QTest>
 
 using texts::u8;
@@ -105,12 +106,39 @@ private Q_SLOTS:
         QCOMPARE(fom->Mood, expected);
     }
 
-    void clickingAPriceSelectsItsItem()
+    // A click on an item or on its price shows the item's hint; the hint
+    // goes when the selected item leaves the box, and only then.
+    void hintGoesWithItsItem_data()
     {
-        fillBox(3, 3);
-        fom->LstItemMoney->setCurrentRow(2, QItemSelectionModel::ClearAndSelect);
-        QCOMPARE(listbox::selected(fom->LstItem), 2);
-        QCOMPARE(fom->LblItem->caption(), fom->ItemHint[2]);
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<bool>("cleared");
+        QTest::newRow("used") << "LstItem" << "use" << true;
+        QTest::newRow("price clicked, used") << "LstItemMoney" << "use" << true;
+        QTest::newRow("too dear") << "LstItem" << "use too dear" << false;
+        QTest::newRow("replaced by a refill") << "LstItem" << "refill" << true;
+        QTest::newRow("another replaced") << "LstItem" << "refill after the next" << false;
+        QTest::newRow("a new game") << "LstItem" << "new game" << true;
+    }
+    void hintGoesWithItsItem()
+    {
+        QFETCH(QString, clicked);
+        QFETCH(QString, then);
+        QFETCH(bool, cleared);
+        fillBox(10, 10); // the next refill replaces the first item
+        QApplication::processEvents();
+        const int row = then.endsWith(QLatin1String("after the next")) ? 1 : 0;
+        auto *list = fom->findChild<QListWidget *>(clicked);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
+        QCOMPARE(fom->LblItem->caption(), fom->ItemHint[row]);
+        fom->Money = then.endsWith(QLatin1String("too dear")) ? 0 : 5000;
+        if (then.startsWith(QLatin1String("use")))
+            QTest::mouseClick(fom->ComItem, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        else if (then.startsWith(QLatin1String("refill")))
+            fom->RefillBox();
+        else
+            fom->StartScene(QStringLiteral("stop"));
+        QCOMPARE(fom->LblItem->caption().isEmpty(), cleared);
     }
 };
 

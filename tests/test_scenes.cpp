@@ -145,6 +145,7 @@ private Q_SLOTS:
         while (fom->SceneMode != QLatin1String("tyu"))
             game->click();
         QCOMPARE(fom->Lbl->caption(), u8("切ないももじろが大好きだったのです"));
+        QCOMPARE(fom->SceneStep, qint16(0)); // no step of the scene ran once more
         game->click(); // a click in free play leaves the prompt hidden
         QVERIFY(!fom->ShpCli->isVisibleTo(fom));
     }
@@ -160,21 +161,69 @@ private Q_SLOTS:
         QCOMPARE(fom->SceneStep, qint16(0));
     }
 
-    void clicksOnTheAlienAndTheMessageArea()
+    // The answer keys and the clicks on the alien (or on the frame its
+    // wobble leaves bare) in each phase, and the message they leave: at a
+    // question both answer as the message area would; in other scenes, the
+    // reply to an answer included, a key is a click on the message area and
+    // the alien is still; in free play the alien asks.
+    void keysAndAlienClicks_data()
     {
-        // During a scene the alien ignores clicks, and so does the frame that
-        // the wobbling picture leaves bare.
-        QTest::mouseClick(fom->Img, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-        fom->MoveImg(20, 0, 60, 100);
-        QTest::mouseClick(fom->Pic, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-        QCOMPARE(fom->SceneMode, QStringLiteral("stop"));
+        QTest::addColumn<QString>("phase");
+        QTest::addColumn<QString>("target"); // the entry (a key), the alien or the frame
+        QTest::addColumn<int>("code");       // the key or the mouse button
+        QTest::addColumn<QString>("caption");
+        struct Input { const char *name, *target; int code; bool yes; };
+        const Input inputs[] = {{"Y", "entry", Qt::Key_Y, true},          {"Left", "entry", Qt::Key_Left, true},
+                                {"N", "entry", Qt::Key_N, false},         {"Right", "entry", Qt::Key_Right, false},
+                                {"alien left", "alien", Qt::LeftButton, true},
+                                {"alien right", "alien", Qt::RightButton, false},
+                                {"alien middle", "alien", Qt::MiddleButton, false},
+                                {"frame left", "frame", Qt::LeftButton, true},
+                                {"frame right", "frame", Qt::RightButton, false}};
+        for (const Input &in : inputs) {
+            const bool key = qstrcmp(in.target, "entry") == 0;
+            auto row = [&](const char *phase, const char *caption) {
+                QTest::addRow("%s: %s", phase, in.name) << phase << in.target << in.code << u8(caption);
+            };
+            row("question", in.yes ? "っぽ" : "いや～ん");
+            row("reply", key ? "切ないももじろが大好きだったのです" : "っぽ"); // a key goes on to free play
+            row("announcement", key ? "わたしが　すきですか" : "しつもん　きいて");
+            row("title", key ? "うちゅうせんが　ふじちゃくしたの" : "");
+            if (!key)
+                row("free play", "しつもん　きいて");
+        }
+    }
+    void keysAndAlienClicks()
+    {
+        QFETCH(QString, phase);
+        QFETCH(QString, target);
+        QFETCH(int, code);
+        QFETCH(QString, caption);
+        if (phase != QLatin1String("title")) {
+            game->playIntoFreePlay();
+            if (phase != QLatin1String("free play"))
+                fom->StartScene(QStringLiteral("situ"));
+            game->random.script({0.4}); // question 8 when one is drawn
+            const int clicks = phase == QLatin1String("question") ? 1 : phase == QLatin1String("reply") ? 2 : 0;
+            for (int i = 0; i < clicks; ++i)
+                game->click();
+        }
+        const auto button = Qt::MouseButton(code);
+        if (target == QLatin1String("entry")) {
+            QTest::keyClick(fom->Txt, Qt::Key(code));
+        } else if (target == QLatin1String("alien")) {
+            QTest::mouseClick(fom->Img, button, Qt::NoModifier, QPoint(3, 3));
+        } else {
+            fom->MoveImg(20, 0, 60, 100);
+            QTest::mouseClick(fom->Pic, button, Qt::NoModifier, QPoint(2, 2));
+        }
+        QCOMPARE(fom->Lbl->caption(), caption);
+    }
+
+    void pressMarksTheMessageArea()
+    {
         game->playIntoFreePlay();
-        fom->MoveImg(20, 0, 60, 100);
-        QTest::mouseClick(fom->Pic, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
-        QCOMPARE(fom->SceneMode, QStringLiteral("situ"));
-        fom->EndScene();
-        QTest::mouseClick(fom->Img, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-        QCOMPARE(fom->SceneMode, QStringLiteral("situ"));
+        fom->StartScene(QStringLiteral("situ"));
         // A right press shows the red mark and hides the prompt until the release.
         QTest::mousePress(fom->Lbl, Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
         QCOMPARE(fom->LblButton, 2);

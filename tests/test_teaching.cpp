@@ -8,6 +8,7 @@
 #include "testgame.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QTest>
 
@@ -16,6 +17,21 @@ using texts::u8;
 // One key sent to the word entry and what it must do: the class chosen (-1
 // for none), the answer (1 yes, 2 no, 0 none), whether effect 5 sounds.
 struct KeyCase { bool inScene; int key; Qt::KeyboardModifiers modifiers; int kind, answer; bool sounds; };
+
+// What the input method sends: a word still being composed, or one committed.
+void sendComposed(QWidget *entry, const QString &composing, const QString &committed = {})
+{
+    QInputMethodEvent event(composing, {});
+    event.setCommitString(committed);
+    QApplication::sendEvent(entry, &event);
+}
+// Whether the input method would take the keys of the entry.
+bool inputMethodOn(QWidget *entry)
+{
+    QInputMethodQueryEvent query(Qt::ImEnabled);
+    QApplication::sendEvent(entry, &query);
+    return query.value(Qt::ImEnabled).toBool();
+}
 
 class TestTeaching : public QObject
 {
@@ -101,8 +117,9 @@ private Q_SLOTS:
         QCOMPARE((QList<int>{fom->Lst[2]->count(), fom->WordCount[2], fom->WordSlot[2]}), (QList<int>{2, 2, 2}));
     }
 
-    // What a key does to the word class and to the answer of a question;
-    // during a scene the key only records the answer, the step stays.
+    // What a key does to the word class, to the word in the entry (a class
+    // chosen in free play clears it; a scene keeps it) and to the answer of
+    // a question, which then moves on.
     void entryKeys_data()
     {
         QTest::addColumn<KeyCase>("press");
@@ -115,10 +132,6 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+Shift+Left is a key") << KeyCase{false, Qt::Key_Left, shift | ctrl, -1, 0, true};
         QTest::newRow("Alt+Shift+Up is a key") << KeyCase{false, Qt::Key_Up, shift | alt, -1, 0, true};
         QTest::newRow("Y in free play") << KeyCase{false, Qt::Key_Y, none, -1, 0, true};
-        QTest::newRow("scene: Y is yes") << KeyCase{true, Qt::Key_Y, none, -1, 1, false};
-        QTest::newRow("scene: Left is yes") << KeyCase{true, Qt::Key_Left, none, -1, 1, false};
-        QTest::newRow("scene: N is no") << KeyCase{true, Qt::Key_N, none, -1, 2, false};
-        QTest::newRow("scene: Right is no") << KeyCase{true, Qt::Key_Right, none, -1, 2, false};
         QTest::newRow("scene: Ctrl+Shift+Right is no") << KeyCase{true, Qt::Key_Right, shift | ctrl, -1, 2, false};
         QTest::newRow("scene: Shift+Up picks verbs") << KeyCase{true, Qt::Key_Up, shift, 1, 0, false};
     }
@@ -130,13 +143,15 @@ private Q_SLOTS:
         if (press.inScene)
             fom->StartScene(QStringLiteral("situ"));
         fom->LblButton = 0;
+        fom->Txt->setText(QStringLiteral("ab"));
         game->sound.waves.clear();
         QKeyEvent event(QEvent::KeyPress, press.key, press.modifiers); // the key alone, the modifiers held
         QApplication::sendEvent(fom->Txt, &event);
         QCOMPARE(int(fom->WordKind), press.kind < 0 ? kindBefore : press.kind);
+        QCOMPARE(fom->Txt->text(), press.kind >= 0 && !press.inScene ? QString() : QStringLiteral("ab"));
         QCOMPARE(fom->LblButton, press.answer);
         QCOMPARE(game->sound.waves.size(), press.sounds ? 1 : 0);
-        QCOMPARE(fom->SceneStep, qint16(press.inScene ? 1 : 0));
+        QCOMPARE(fom->SceneMode.endsWith(QLatin1String("ivent")), press.answer != 0);
         QVERIFY(fom->Txt->hasFocus());
     }
 
@@ -158,28 +173,100 @@ private Q_SLOTS:
         QCOMPARE(game->words(2).size(), 4);
     }
 
-    void entryRefusesWhatASaveCannotHold()
+    // A word typed as the alien interrupts: Enter, meant to teach it, moves
+    // the scene on; the word waits, dimmed, while nothing typed, pasted or
+    // composed joins it, and one Enter teaches it when free play returns.
+    void wordWaitsThroughAScene_data()
     {
+        QTest::addColumn<QString>("composing"); // in the input method as the scene begins
+        QTest::newRow("typed") << QString();
+        QTest::newRow("still composing") << u8("そ");
+    }
+    void wordWaitsThroughAScene()
+    {
+        QFETCH(QString, composing);
         KeyLineEdit *txt = fom->Txt;
-        txt->insert(u8("ねこ"));
-        txt->insert(u8("😀")); // typed or pasted alike
-        QKeyEvent typed(QEvent::KeyPress, 0, Qt::NoModifier, u8("𠮷"));
-        QApplication::sendEvent(txt, &typed);
-        for (const QString &pasted : {QStringLiteral("a\nb"), QStringLiteral("a\tb"), QStringView(u"yu\0ki", 5).toString()})
-            txt->insert(pasted);
-        QCOMPARE(txt->text(), u8("ねこ"));
-        QTest::keyClicks(txt, QStringLiteral("0123456789"));
-        QCOMPARE(txt->text().size(), 10);
+        fom->Opt_Click(0);
+        sendComposed(txt, {}, u8("ほし"));
+        const QVariant cursorAfterWord = txt->inputMethodQuery(Qt::ImCursorRectangle);
+        sendComposed(txt, composing);
+        game->random.script({0.95}); // the speech timer asks a question
+        fom->TimSay_Timer();
+        QTest::keyClick(txt, Qt::Key_Return);
+        QVERIFY(fom->SceneMode.endsWith(QLatin1String("ivent")));
+        sendComposed(txt, {}, composing.isEmpty() ? u8("そら") : composing); // a commit that comes late
+        QTest::keyClicks(txt, QStringLiteral("sora"));
+        QApplication::clipboard()->setText(QStringLiteral("umi"));
+        QTest::keyClick(txt, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(txt->text(), u8("ほし"));
+        QCOMPARE(txt->inputMethodQuery(Qt::ImCursorRectangle), cursorAfterWord); // nothing half-composed shows
+        // Off for the input method, so that Y and N reach the game.
+        QVERIFY(!inputMethodOn(txt));
+        const QColor full = toQColor(txt->foreColor());
+        QVERIFY(txt->palette().color(QPalette::Text).value() < full.value() * 2 / 3);
+        QTest::keyClick(txt, Qt::Key_Y);
+        QTest::keyClick(txt, Qt::Key_Return);
+        QCOMPARE(fom->SceneMode, QStringLiteral("tyu"));
+        QCOMPARE(txt->palette().color(QPalette::Text), full);
+        QVERIFY(inputMethodOn(txt));
+        QTest::keyClick(txt, Qt::Key_Return);
+        QCOMPARE(game->words(0).last(), u8("ほし"));
     }
 
-    // A click on a word picks its class, even on the word already selected.
+    // The entry holds what a save can: ten characters of cp932, one line.
+    // Of several lines pasted the first stays, wherever the cursor is.
+    void pasteKeepsWhatASaveCanHold_data()
+    {
+        QTest::addColumn<int>("cursor"); // in "ねこ"
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("not in cp932") << 2 << u8("😀") << u8("ねこ");
+        QTest::newRow("two lines") << 2 << u8("ほし\nそら") << u8("ねこほし");
+        QTest::newRow("CR LF, in the middle") << 1 << u8("ほし\r\nそら") << u8("ねほしこ");
+        QTest::newRow("first line cut at ten") << 2 << u8("0123456789\nx") << u8("ねこ01234567");
+        QTest::newRow("second line would fit") << 2 << u8("ほし\nそらうみやまかわ") << u8("ねこほし");
+        QTest::newRow("first line unsavable") << 2 << u8("😀\nほし") << u8("ねこ");
+        QTest::newRow("a tab") << 2 << u8("ほ\tし") << u8("ねこ");
+        QTest::newRow("a NUL") << 2 << QStringView(u"yu\0ki", 5).toString() << u8("ねこ");
+    }
+    void pasteKeepsWhatASaveCanHold()
+    {
+        QFETCH(int, cursor);
+        QFETCH(QString, pasted);
+        QFETCH(QString, result);
+        fom->Txt->setText(u8("ねこ"));
+        fom->Txt->setCursorPosition(cursor);
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(fom->Txt, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(fom->Txt->text(), result);
+    }
+
+    // A click anywhere in a word list picks its class: on a word, on the
+    // word already selected, on the empty part; not while a scene holds it.
+    void listClickSelectsItsClass_data()
+    {
+        QTest::addColumn<int>("list");
+        QTest::addColumn<int>("row"); // -1: the empty part
+        QTest::addColumn<bool>("inScene");
+        QTest::newRow("a word") << 1 << 0 << false;
+        QTest::newRow("the selected word") << 1 << 1 << false;
+        QTest::newRow("empty part of the nouns") << 0 << -1 << false;
+        QTest::newRow("empty part during a scene") << 2 << -1 << true;
+    }
     void listClickSelectsItsClass()
     {
-        fom->Lst[1]->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
-        fom->Opt_Click(0);
-        const QRect row = fom->Lst[1]->visualItemRect(fom->Lst[1]->item(1));
-        QTest::mouseClick(fom->Lst[1]->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
-        QCOMPARE(int(fom->WordKind), 1);
+        QFETCH(int, list);
+        QFETCH(int, row);
+        QFETCH(bool, inScene);
+        QListWidget *words = fom->Lst[list];
+        words->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+        fom->Opt_Click((list + 1) % 3);
+        if (inScene)
+            fom->StartScene(QStringLiteral("situ"));
+        const QPoint at = row >= 0 ? words->visualItemRect(words->item(row)).center()
+                                   : QPoint(5, words->viewport()->height() - 3);
+        QTest::mouseClick(words->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(int(fom->WordKind), inScene ? (list + 1) % 3 : list);
     }
 
     // The alien's sentences, each pattern with scripted draws.

@@ -30,11 +30,21 @@ void Fom::RefillBox()
 
 void Fom::ShowItemHint()
 {
-    const QString selected = listbox::text(LstItem, listbox::selected(LstItem));
+    const int row = listbox::selected(LstItem);
+    m_hintItem = QPersistentModelIndex(LstItem->model()->index(row, 0));
+    const QString selected = listbox::text(LstItem, row);
     for (int i = 0; i < texts::itemKinds; ++i) {
         if (ItemName[i] == selected)
             LblItem->setCaption(ItemHint[i]);
     }
+}
+
+void Fom::ClearHintOfGoneItem()
+{
+    // The hint belongs to the item selected for it: once that has left the
+    // box, used, replaced by a refill or cleared with the box, it goes too.
+    if (!m_hintItem.isValid())
+        LblItem->setCaption(QString());
 }
 
 void Fom::LstItem_Click()

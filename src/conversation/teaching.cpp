@@ -90,24 +90,20 @@ bool Fom::Txt_KeyDown(int keyCode, int shift)
 {
     constexpr int enter = 13, left = 37, up = 38, right = 39, down = 40, keyY = 89, keyN = 78;
     const bool freePlay = SceneMode == QLatin1String("tyu");
-    bool consumed = false;
     if (shift == 1) {
         // Shift with an arrow picks the word class.
         const int kind = keyCode == left ? 0 : keyCode == up ? 1 : keyCode == right ? 2 : -1;
         if (kind >= 0) {
             Opt_Click(kind);
-            Txt->setText(QString());
+            // A word waiting through a scene is kept for free play.
+            if (freePlay)
+                Txt->setText(QString());
         }
     } else if ((keyCode == keyY || keyCode == left) && !freePlay) {
-        // An answer is only an answer: the letter must not stay behind in
-        // the entry to be taught later, and the entry keeps what it held.
-        Lbl_MouseDown(1, 0, 0, 0);
-        Lbl_MouseUp(0, 0, 0, 0);
-        consumed = true;
+        // During a scene the answer keys are clicks on the message area.
+        ClickLbl(1);
     } else if ((keyCode == keyN || keyCode == right) && !freePlay) {
-        Lbl_MouseDown(2, 0, 0, 0);
-        Lbl_MouseUp(0, 0, 0, 0);
-        consumed = true;
+        ClickLbl(2);
     } else if (keyCode == enter || keyCode == down) {
         if (freePlay)
             ADD_Click();
@@ -117,7 +113,8 @@ bool Fom::Txt_KeyDown(int keyCode, int shift)
         PlaySe(5);
     }
     SetFocusToTxt();
-    return consumed;
+    // During a scene no key edits the entry, not even the one that ends it.
+    return !freePlay;
 }
 
 void Fom::ComLstQra_MouseDown(int index)

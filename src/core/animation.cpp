@@ -76,16 +76,20 @@ void Fom::Img_MouseUp(int, int, int, int)
     Shp->setVisible(false);
 }
 
-void Fom::Img_Click()
+void Fom::Img_Click(int button)
 {
-    if (SceneMode == QLatin1String("tyu"))
+    // The yes/no hint is drawn on the alien, so a click there answers as one
+    // on the message area does.
+    if (QuestionAwaitsAnswer())
+        ClickLbl(button);
+    else if (SceneMode == QLatin1String("tyu"))
         StartScene(QStringLiteral("situ"));
 }
 
-void Fom::Pic_Click()
+void Fom::Pic_Click(int button)
 {
-    if (SceneMode == QLatin1String("tyu"))
-        StartScene(QStringLiteral("situ"));
+    // The frame that the wobbling picture leaves bare is the alien too.
+    Img_Click(button);
 }
 
 void Fom::Lbl_MouseDown(int button, int, int, int)
@@ -106,4 +110,11 @@ void Fom::Lbl_MouseUp(int, int, int, int)
 void Fom::Lbl_Click()
 {
     Ivent();
+}
+
+void Fom::ClickLbl(int button)
+{
+    Lbl_MouseDown(button, 0, 0, 0);
+    Lbl_MouseUp(0, 0, 0, 0);
+    Lbl_Click();
 }

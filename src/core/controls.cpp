@@ -266,11 +266,11 @@ void Fom::connectListClick(QListWidget *list, Handler handler)
 void Fom::ConnectHandlers()
 {
     auto *picRelay = new MouseRelay(Pic);
-    connect(picRelay, &MouseRelay::clicked, this, [this](int) { Pic_Click(); });
+    connect(picRelay, &MouseRelay::clicked, this, &Fom::Pic_Click);
     auto *imgRelay = new MouseRelay(Img);
     connect(imgRelay, &MouseRelay::mouseDown, this, &Fom::Img_MouseDown);
     connect(imgRelay, &MouseRelay::mouseUp, this, &Fom::Img_MouseUp);
-    connect(imgRelay, &MouseRelay::clicked, this, [this](int) { Img_Click(); });
+    connect(imgRelay, &MouseRelay::clicked, this, &Fom::Img_Click);
     auto *lblRelay = new MouseRelay(Lbl);
     connect(lblRelay, &MouseRelay::mouseDown, this, &Fom::Lbl_MouseDown);
     connect(lblRelay, &MouseRelay::mouseUp, this, &Fom::Lbl_MouseUp);
@@ -300,9 +300,20 @@ void Fom::ConnectHandlers()
             SetFocusToTxt();
         });
         connectListClick(Lst[i], [this, i] { Lst_Click(i); });
+        // The empty part below the words picks the class too.
+        listbox::onViewClick(Lst[i], [this, i] {
+            Lst_Click(i);
+            SetFocusToTxt();
+        });
     }
     connectListClick(LstItem, [this] { LstItem_Click(); });
     connectListClick(LstItemMoney, [this] { LstItemMoney_Click(); });
+    // The hint label hears of every item leaving the box, whoever removes
+    // it. Made before the box, the label also goes before it when the
+    // window closes, and the box's last clearing has no one left to tell.
+    const auto clearHint = [this] { ClearHintOfGoneItem(); };
+    connect(LstItem->model(), &QAbstractItemModel::rowsRemoved, LblItem, clearHint);
+    connect(LstItem->model(), &QAbstractItemModel::modelReset, LblItem, clearHint);
     // A price always stands beside its item.
     listrows::scrollTogether(LstItem, LstItemMoney);
     // A control reached by Tab gives the keyboard back once it is clicked.

@@ -13,6 +13,7 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPersistentModelIndex>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -74,8 +75,9 @@ public:
     void TimShpCli_Timer();
     void Img_MouseDown(int button, int shift, int x, int y);
     void Img_MouseUp(int button, int shift, int x, int y);
-    void Img_Click();
-    void Pic_Click();
+    // `button` as in Lbl_MouseDown: during a question it is the answer.
+    void Img_Click(int button);
+    void Pic_Click(int button);
     void Lbl_MouseDown(int button, int shift, int x, int y);
     void Lbl_MouseUp(int button, int shift, int x, int y);
     void Lbl_Click();
@@ -238,9 +240,12 @@ private:
     void TeachInitialWords();
     void SetEntryText(const QString &text);
     void SetFocusToTxt();
+    // What a press and release of `button` on the message area does.
+    void ClickLbl(int button);
     void ShowImgPicture(const QPixmap &picture);
     void LoadImgPicture(const QString &fileName);
     void SetMoney(qint32 money);
+    void ClearHintOfGoneItem();
     void SetDay(qint16 day);
     void ApplyUnlockRule();
     bool ConfirmReplay();
@@ -266,6 +271,7 @@ private:
     void PlayPreview();
     void PlayAnnouncement();
     void PlayQuestion(int n);
+    bool QuestionAwaitsAnswer() const;
     int ChooseEnding();
     QString PlayerName() const;
     QString AlienName() const;
@@ -296,5 +302,6 @@ private:
         bool hasFont;
     };
     QList<GridEntry> m_grid;
+    QPersistentModelIndex m_hintItem; // the item of the box whose hint shows
     QWidget *m_client = nullptr;
 };

@@ -17,6 +17,8 @@ void Fom::StartScene(const QString &mode)
     LstItemMoney->setEnabled(false);
     SceneStep = 0;
     Txt->setEnabled(true);
+    // The keys drive the scene; a word being typed waits in the entry.
+    Txt->setHeld(true);
     SetFocusToTxt();
     TimSay->stop();
     TimDay->stop();
@@ -42,6 +44,7 @@ void Fom::EndScene()
     SceneMode = QStringLiteral("tyu");
     SceneStep = 0;
     Txt->setEnabled(true);
+    Txt->setHeld(false);
     TimSay->start();
     TimDay->start();
     ADD->setEnabled(true);

@@ -162,9 +162,19 @@ bool canHold(const QString &text)
 
 } // namespace cp932
 
-QValidator::State Cp932Validator::validate(QString &input, int &) const
+QValidator::State Cp932Validator::validate(QString &input, int &pos) const
 {
-    // Line breaks, tabs, NUL: the reader refuses any control character.
+    // What was just typed or pasted ends at the cursor, and the text around
+    // it held no line break before: a break up to the cursor came with the
+    // new text, which keeps its first line only.
+    const auto isBreak = [](QChar c) { return c == QLatin1Char('\n') || c == QLatin1Char('\r'); };
+    const qsizetype cursor = qBound(qsizetype(0), qsizetype(pos), input.size());
+    const qsizetype lineEnd = std::find_if(input.cbegin(), input.cbegin() + cursor, isBreak) - input.cbegin();
+    if (lineEnd < cursor) {
+        input.remove(lineEnd, cursor - lineEnd);
+        pos = static_cast<int>(lineEnd);
+    }
+    // Tabs, NUL and other control characters: the reader refuses them all.
     if (std::ranges::any_of(input, [](QChar ch) { return ch.category() == QChar::Other_Control; }))
         return Invalid;
     return cp932::canHold(input) ? Acceptable : Invalid;

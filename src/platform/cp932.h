@@ -23,7 +23,8 @@ bool canHold(const QString &text);
 }
 
 // Refuses text that a save file could not store: characters outside cp932
-// and control characters (line breaks, tabs, NUL). Typed and pasted text alike pass through it.
+// and control characters (line breaks, tabs, NUL). Typed and pasted text
+// alike pass through it; of several lines pasted at once it keeps the first.
 class Cp932Validator final : public QValidator
 {
     Q_OBJECT

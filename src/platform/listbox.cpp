@@ -3,7 +3,47 @@
 
 #include "platform/listbox.h"
 
+#include <QMouseEvent>
 #include <QSignalBlocker>
+
+namespace {
+
+// Watches a list's view for left clicks without taking them from the list.
+class ViewClicks final : public QObject
+{
+public:
+    ViewClicks(QListWidget *list, std::function<void()> handler)
+        : QObject(list)
+        , m_list(list)
+        , m_handler(std::move(handler))
+    {
+        list->viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const auto type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
+            return false;
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() != Qt::LeftButton || !m_list->isEnabled())
+            return false;
+        const bool inView = m_list->viewport()->rect().contains(mouse->position().toPoint());
+        if (type == QEvent::MouseButtonPress)
+            m_pressed = inView;
+        else if (std::exchange(m_pressed, false) && inView)
+            m_handler();
+        return false;
+    }
+
+private:
+    QListWidget *m_list;
+    std::function<void()> m_handler;
+    bool m_pressed = false;
+};
+
+} // namespace
 
 namespace listbox {
 
@@ -61,6 +101,11 @@ void select(QListWidget *list, int position)
         return;
     }
     list->setCurrentRow(position, QItemSelectionModel::ClearAndSelect);
+}
+
+void onViewClick(QListWidget *list, std::function<void()> handler)
+{
+    new ViewClicks(list, std::move(handler));
 }
 
 } // namespace listbox

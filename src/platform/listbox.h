@@ -5,6 +5,8 @@
 
 #include <QListWidget>
 
+#include <functional>
+
 // List-box access the way the game reads its lists: a position at or past
 // the end reads as the empty string, inserting at the item count appends,
 // and only the player's own selections raise the list's signals.
@@ -18,4 +20,7 @@ void clear(QListWidget *list);
 // The selected position, or -1.
 int selected(const QListWidget *list);
 void select(QListWidget *list, int position);
+// Calls `handler` after each left click anywhere in the enabled list's view:
+// on a word or on the empty part below the last one.
+void onViewClick(QListWidget *list, std::function<void()> handler);
 }

@@ -4,6 +4,9 @@
 #include "platform/widgets.h"
 #include "platform/pictures.h"
 
+#include <QGuiApplication>
+#include <QInputMethod>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -261,9 +264,63 @@ KeyLineEdit::KeyLineEdit(QWidget *parent)
 void KeyLineEdit::setForeColor(int rgb)
 {
     m_foreColor = rgb;
+    showForeColor();
+}
+
+void KeyLineEdit::showForeColor()
+{
+    constexpr int dimmedPercent = 200; // half as bright
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Text, toQColor(rgb));
+    const QColor colour = toQColor(m_foreColor);
+    palette.setColor(QPalette::Text, m_held ? colour.darker(dimmedPercent) : colour);
     setPalette(palette);
+}
+
+void KeyLineEdit::setHeld(bool held)
+{
+    if (held == m_held)
+        return;
+    m_held = held;
+    if (held)
+        dropComposition();
+    setReadOnly(held);
+    if (hasFocus())
+        QGuiApplication::inputMethod()->update(Qt::ImEnabled);
+    showForeColor();
+}
+
+void KeyLineEdit::dropComposition()
+{
+    // Some input methods commit what is being composed when they are reset;
+    // being held already, the entry drops that commit.
+    if (hasFocus())
+        QGuiApplication::inputMethod()->reset();
+    QInputMethodEvent nothingComposed;
+    QLineEdit::inputMethodEvent(&nothingComposed);
+}
+
+QVariant KeyLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    return inputMethodQuery(query, QVariant());
+}
+
+QVariant KeyLineEdit::inputMethodQuery(Qt::InputMethodQuery query, QVariant argument) const
+{
+    // A read-only line edit still takes the input method, which would then
+    // swallow Y and N as the start of a word: held, the entry is off for it.
+    if (query == Qt::ImEnabled && m_held)
+        return false;
+    return QLineEdit::inputMethodQuery(query, argument);
+}
+
+void KeyLineEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    // A read-only line edit still inserts what an input method commits.
+    if (m_held) {
+        event->accept();
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
 }
 
 void KeyLineEdit::keyPressEvent(QKeyEvent *event)

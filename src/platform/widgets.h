@@ -151,13 +151,26 @@ public:
     // Text colour as a 24-bit game colour.
     void setForeColor(int rgb);
     int foreColor() const { return m_foreColor; }
+    // A held entry takes no typing, pasting or input-method text, and keeps
+    // and shows its text dimmed until it is let go; a word still being
+    // composed when it is held is dropped, never committed. Its keys still
+    // reach the key handler.
+    void setHeld(bool held);
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    // Input methods also ask through this one.
+    Q_INVOKABLE QVariant inputMethodQuery(Qt::InputMethodQuery query, QVariant argument) const;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
+    void showForeColor();
+    void dropComposition();
+
     KeyHandler m_keyHandler;
     int m_foreColor = 0;
+    bool m_held = false;
 };
 
 // Platform key code of a Qt key (letters and digits by their upper-case code).

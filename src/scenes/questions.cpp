@@ -91,6 +91,12 @@ void Fom::PlayAnnouncement()
     }
 }
 
+// Asked and not yet answered: the hint is up on the alien.
+bool Fom::QuestionAwaitsAnswer() const
+{
+    return SceneMode.endsWith(QLatin1String("ivent")) && SceneStep == 1;
+}
+
 void Fom::PlayQuestion(int n)
 {
     const Question &question = questions[n];
