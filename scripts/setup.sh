@@ -13,7 +13,7 @@ packages=(
     at-spi2-core
     xvfb xauth xdotool imagemagick
     qt6-svg-dev desktop-file-utils appstream dpkg-dev file
-    qt6-multimedia-dev gstreamer1.0-plugins-good pulseaudio pulseaudio-utils sox
+    qt6-multimedia-dev pulseaudio pulseaudio-utils sox
 )
 
 as_root() {

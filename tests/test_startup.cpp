@@ -113,7 +113,7 @@ private Q_SLOTS:
         QVERIFY(game.fom->Form_Load());
         QCOMPARE(game.fom->AppPath, game.folder.path());
         game.fom->close();
-        QVERIFY(!game.fom->Tim->isActive() && !game.fom->TimBGM->isActive());
+        QVERIFY(!game.fom->Tim->isActive());
         QCOMPARE(game.sound.commands.mid(game.sound.commands.size() - 2),
                  (QStringList{QStringLiteral("close MIDI notify"), QStringLiteral("close WAVE notify")}));
         QVERIFY(game.dialogs.messages.isEmpty());

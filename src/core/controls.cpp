@@ -239,8 +239,6 @@ void Fom::CreateTimers()
     TimSay = makeTimer(3000, true, &Fom::TimSay_Timer);
     TimQst = makeTimer(3000, true, &Fom::TimQst_Timer);
     TimDay = makeTimer(3000, true, &Fom::TimDay_Timer);
-    // Stored without ticks; start-up gives it its 1 ms interval.
-    TimBGM = makeTimer(0, false, &Fom::TimBGM_Timer);
 }
 
 // A list's click: a new selection by mouse or keyboard, and also a click on

@@ -114,7 +114,6 @@ public:
     // ---- Sound and options (sound/) ----
     void PlaySe(int number);
     void menu2_Click(int index);
-    void TimBGM_Timer();
 
     // ---- File menu (persistence/) ----
     void menu1_Click(int index);
@@ -196,7 +195,6 @@ public:
     QTimer *TimSay = nullptr;
     QTimer *TimQst = nullptr;
     QTimer *TimDay = nullptr;
-    QTimer *TimBGM = nullptr;
 
     // ---- Window layout (core/layout.cpp) ----
     // Lays the window out on its 12 x 16 grid for a screen of this height.

@@ -111,8 +111,6 @@ bool Fom::Form_Load()
     ComItem->setPicture(siyou);
     ADD->setPicture(osieru);
 
-    TimBGM->setInterval(1);
-    TimBGM->start();
     共用関数::OpenMidi(AppPath + QStringLiteral("bgm.wav"));
     共用関数::PlayMidi();
     return true;
@@ -161,7 +159,7 @@ void Fom::Form_Unload()
 
 void Fom::StopAllTimers()
 {
-    for (QTimer *timer : {Tim, Tim2, TimShpCli, TimSay, TimQst, TimDay, TimBGM})
+    for (QTimer *timer : {Tim, Tim2, TimShpCli, TimSay, TimQst, TimDay})
         timer->stop();
 }
 

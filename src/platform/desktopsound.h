@@ -10,10 +10,10 @@ class EffectPlayer;
 class MusicDevice;
 
 // The game's sound on the desktop: the music device's command strings run on
-// a Qt media player, the effects on Qt sound effects. Nothing here blocks the
-// event loop. Without any audio output (no sound server) it says so once on
-// stderr and then behaves as a device that cannot be opened: every command
-// fails, status replies stay blank and nothing plays.
+// the looping music player, the effects on Qt sound effects. Nothing here
+// blocks the event loop. Without any audio output (no sound server) it says
+// so once on stderr and then behaves as a device that cannot be opened:
+// every command fails and nothing plays.
 class DesktopSoundBackend final : public SoundBackend
 {
 public:
@@ -21,12 +21,12 @@ public:
     DesktopSoundBackend();
     ~DesktopSoundBackend() override;
 
-    void sendCommand(const QString &command, QString *reply) override;
+    void sendCommand(const QString &command) override;
     void playWave(const QString &path) override;
     bool hasOutput() const { return m_music != nullptr; }
 
 private:
-    QObject m_players; // parent of the two Qt players
+    QObject m_players; // parent of the Qt players
     EffectPlayer *m_effects = nullptr;
     std::unique_ptr<MusicDevice> m_music;
 };
