@@ -1,10 +1,6 @@
-#include "core/fom.h"
+#include "core/program.h"
 #include "platform/desktopidentity.h"
-#include "platform/desktopsound.h"
-#include "platform/dialogs.h"
 #include "platform/gamefolders.h"
-#include "platform/random.h"
-#include "platform/translation.h"
 
 #include <QApplication>
 
@@ -12,19 +8,5 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     introduceToDesktop();
-    const GameFolders folders = resolveGameFolders(currentFolderCandidates());
-    installQtJapanese(); // without it the dialogs keep Qt's English buttons
-    ClockSeededRandom random;
-    WidgetDialogs dialogs;
-    DesktopSoundBackend sound;
-    Fom window({random, dialogs, sound, folders.appPath, folders.savePath});
-    dialogs.setParent(&window);
-    if (!window.Form_Load()) {
-        // No partial start: say which file is missing and stop.
-        dialogs.setParent(nullptr);
-        dialogs.message(window.StartupError);
-        return 1;
-    }
-    window.show();
-    return app.exec();
+    return playGame(resolveGameFolders(currentFolderCandidates()));
 }

@@ -134,6 +134,14 @@ private Q_SLOTS:
         QVERIFY(m_fom->Form_Load());
     }
 
+    void musicPlaysWithinASecondOfTheWindow()
+    {
+        QVERIFY(silent(300)); // nothing before the window
+        m_fom->show();
+        const qint64 delay = m_monitor.untilLoud(3000);
+        QVERIFY2(delay >= 0 && delay <= 1000, qPrintable(QStringLiteral("music heard %1 ms after show").arg(delay)));
+    }
+
     // The one-second tune keeps sounding, three joins and more, with no
     // silence at the joins longer than a zero crossing of its sine.
     void musicLoopsWithoutAGap()

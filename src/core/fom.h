@@ -215,6 +215,8 @@ private:
     void connectListClick(QListWidget *list, Handler handler);
     void StopAllTimers();
     void TeachInitialWords();
+    // Opens the music and plays it; the tune loops by itself.
+    void StartMusic();
     void SetEntryText(const QString &text);
     void SetFocusToTxt();
     void ShowImgPicture(const QPixmap &picture);

@@ -1,10 +1,11 @@
 // Start-up and shut-down: building the state and the tables, loading the
-// pictures, teaching the first words, laying the window out, and the orderly
-// end with the optional autosave.
+// pictures, teaching the first words, laying the window out, the music once
+// the window is on screen, and the orderly end with the optional autosave.
 
 #include "core/fom.h"
 #include "core/texts.h"
 #include "platform/fileops.h"
+#include "platform/firstframe.h"
 #include "platform/pictures.h"
 #include "sound/kyoyokansu.h"
 
@@ -110,10 +111,13 @@ bool Fom::Form_Load()
         return false;
     ComItem->setPicture(siyou);
     ADD->setPicture(osieru);
+    return true;
+}
 
+void Fom::StartMusic()
+{
     共用関数::OpenMidi(AppPath + QStringLiteral("bgm.wav"));
     共用関数::PlayMidi();
-    return true;
 }
 
 void Fom::TeachInitialWords()
@@ -173,6 +177,9 @@ void Fom::showEvent(QShowEvent *event)
     if (const QScreen *screen = this->screen())
         move(screen->geometry().center() - rect().center());
     Form_Activate();
+    // Setting the sound up waits for the sound server, which may be slow to
+    // answer: the window is on screen first.
+    afterFirstFrame(this, [this] { StartMusic(); });
 }
 
 void Fom::closeEvent(QCloseEvent *event)

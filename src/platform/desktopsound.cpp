@@ -27,17 +27,23 @@ bool audioOutputAvailable()
 
 } // namespace
 
-DesktopSoundBackend::DesktopSoundBackend()
-{
-    if (!audioOutputAvailable()) {
-        std::fputs("mokemoke: no audio output found, the game plays without sound\n", stderr);
-        return;
-    }
-    m_music = std::make_unique<MusicDevice>(*new LoopingMusicPlayer(&m_players));
-    m_effects = new EffectPlayer(&m_players);
-}
+DesktopSoundBackend::DesktopSoundBackend() = default;
 
 DesktopSoundBackend::~DesktopSoundBackend() = default;
+
+bool DesktopSoundBackend::hasOutput()
+{
+    if (!m_setUp) {
+        m_setUp = true;
+        if (!audioOutputAvailable()) {
+            std::fputs("mokemoke: no audio output found, the game plays without sound\n", stderr);
+        } else {
+            m_music = std::make_unique<MusicDevice>(*new LoopingMusicPlayer(&m_players));
+            m_effects = new EffectPlayer(&m_players);
+        }
+    }
+    return m_music != nullptr;
+}
 
 void DesktopSoundBackend::sendCommand(const QString &command)
 {
