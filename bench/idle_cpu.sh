@@ -24,7 +24,6 @@ nowhere=$(mktemp -d)
 XDG_RUNTIME_DIR=$nowhere PULSE_SERVER=unix:$nowhere/none "$bench" setup "$build/game" 2>/dev/null
 rm -rf "$nowhere"
 # Each round's ratios, then those over the whole time.
-echo "$output"
-echo "rounds: $rounds, $seconds s of each in all" | awk '/^game:/ {g = $2; G += g} /^still:/ {s = $2; S += s} /^bare:/ {b = $2; B += b
+echo "$output" | awk '/^game:/ {g = $2; G += g} /^still:/ {s = $2; S += s} /^bare:/ {b = $2; B += b
         if (b > 0) printf "round %d: game / bare window %.2f, still game / bare window %.2f\n", ++n, g / b, s / b }
     END { if (B > 0) printf "ratio game / bare window: %.2f, still game / bare window: %.2f\n", G / B, S / B }'
