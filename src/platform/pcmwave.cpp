@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace {
 
 constexpr quint16 kPcmTag = 1;
