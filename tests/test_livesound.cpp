@@ -177,14 +177,17 @@ private Q_SLOTS:
     }
 
 private:
+    // Whether the sink plays only zeros over the next `milliseconds`. Once
+    // primed, the monitor delivers them as they are played: a recording
+    // that falls short has not heard the whole stretch.
     bool silent(int milliseconds)
     {
         const QList<qint16> heard = m_monitor.listen(milliseconds);
-        return std::none_of(heard.begin(), heard.end(), [](qint16 s) { return louder(s, kSilent); });
+        return heard.size() > milliseconds * kRate / 2000
+            && std::none_of(heard.begin(), heard.end(), [](qint16 s) { return louder(s, kSilent); });
     }
     bool heardWithin(int milliseconds) { return m_monitor.untilLoud(milliseconds) >= 0; }
 
-private:
     ScriptedRandom m_random;
     ScriptedDialogs m_dialogs;
     DesktopSoundBackend m_sound;
