@@ -4,7 +4,7 @@
 
 # Idle CPU with the music playing on a private null-sink sound server: the
 # game in free play, the game with its alien held still, and a bare window
-# with the same timers and player. Each is measured for IDLE_SECONDS (60 by
+# with the same timers and the same music player. Each is measured for IDLE_SECONDS (60 by
 # default) in all, split into IDLE_ROUNDS (3 by default) turns taken in
 # rotation, so that a spell of other work on the machine falls on all three
 # alike instead of tilting the ratio.
@@ -20,10 +20,11 @@ output=$("$here/scripts/with_null_sink.sh" bash -c \
     'for _ in $(seq "$3"); do for mode in game still bare; do "$0" $mode "$1" "$2"; done; done' \
     "$bench" "$(awk -v s="$seconds" -v r="$rounds" 'BEGIN { print s / r }')" "$build/game" "$rounds")
 echo "$output"
-"$here/scripts/with_null_sink.sh" "$bench" setup
+echo "rounds: $rounds, $seconds s of each in all"
+"$here/scripts/with_null_sink.sh" "$bench" setup "$build/game"
 # No sound server at all: an empty runtime folder and a server address that leads nowhere.
 nowhere=$(mktemp -d)
-XDG_RUNTIME_DIR=$nowhere PULSE_SERVER=unix:$nowhere/none "$bench" setup 2>/dev/null
+XDG_RUNTIME_DIR=$nowhere PULSE_SERVER=unix:$nowhere/none "$bench" setup "$build/game" 2>/dev/null
 rm -rf "$nowhere"
 # Each round's ratios, then those over the whole time.
 echo "$output" | awk '/^game:/ {g = $2; G += g} /^still:/ {s = $2; S += s} /^bare:/ {b = $2; B += b

@@ -13,7 +13,7 @@ seconds=${FUZZ_SECONDS:-60}
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGAME_SANITIZE=ON >/dev/null
 cmake --build "$build" -j"$(nproc)"
 
-# Leaks inside the desktop libraries (fontconfig, GStreamer) are not ours to fix.
+# Leaks inside the desktop libraries (fontconfig, PulseAudio) are not ours to fix.
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 (cd "$build" && ctest --output-on-failure --timeout 600)

@@ -17,7 +17,7 @@ packages=(
     xvfb xauth xdotool imagemagick
     qt6-svg-dev desktop-file-utils appstream dpkg-dev file lintian
     reuse clazy clang-tidy
-    qt6-multimedia-dev gstreamer1.0-plugins-good pulseaudio pulseaudio-utils sox
+    qt6-multimedia-dev pulseaudio pulseaudio-utils sox
 )
 
 as_root() {

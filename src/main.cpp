@@ -1,14 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The もけもけ developers
 // SPDX-License-Identifier: MIT
 
-#include "core/fom.h"
+#include "core/program.h"
 #include "platform/desktopidentity.h"
-#include "platform/desktopsound.h"
-#include "platform/dialogs.h"
 #include "platform/displaycheck.h"
 #include "platform/gamefolders.h"
-#include "platform/random.h"
-#include "platform/translation.h"
 
 #include <QApplication>
 
@@ -18,19 +14,5 @@ int main(int argc, char *argv[])
         return 1;
     QApplication app(argc, argv);
     introduceToDesktop();
-    const GameFolders folders = resolveGameFolders(currentFolderCandidates());
-    installQtJapanese(); // without it the dialogs keep Qt's English buttons
-    ClockSeededRandom random;
-    WidgetDialogs dialogs;
-    DesktopSoundBackend sound;
-    Fom window({random, dialogs, sound, folders.appPath, folders.savePath, nullptr, folders.saveProblem});
-    dialogs.setParent(&window);
-    if (!window.Form_Load()) {
-        // No partial start: say which file is missing and stop.
-        dialogs.setParent(nullptr);
-        dialogs.message(window.StartupError);
-        return 1;
-    }
-    window.show();
-    return app.exec();
+    return playGame(resolveGameFolders(currentFolderCandidates()));
 }

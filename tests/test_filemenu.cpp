@@ -70,7 +70,7 @@ private Q_SLOTS:
         fom.menu1[1]->trigger();
         QVERIFY(!fom.LblQstKazari->isVisibleTo(&fom));
         QCOMPARE(fom.TimDay->interval(), dayInterval);
-        QCOMPARE(fom.TimBGM->isActive(), music);
+        QCOMPARE(fom.menu2[3]->isChecked(), music);
         QCOMPARE(game->sound.commands.first(), music ? "play MIDI notify" : "stop MIDI notify");
         QCOMPARE(fom.SceneMode, mode);
         QCOMPARE(fom.TimSay->isActive(), mode == QLatin1String("tyu"));

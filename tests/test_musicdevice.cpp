@@ -1,59 +1,62 @@
 // SPDX-FileCopyrightText: 2026 The もけもけ developers
 // SPDX-License-Identifier: MIT
 
-// The music device's command strings, run against a player that behaves as
-// Qt's GStreamer player does (stop() rewinds, the end of the file leaves it
-// stopped, an undecodable file reports InvalidMedia).
+// The music device's command strings, run against a player that records
+// what it was told; and the pieces of the looping player that need no sound
+// server: reading wave files, and the loop that joins the tune's end to its
+// start.
 
+#include "platform/loopingpcm.h"
 #include "platform/musicdevice.h"
+#include "platform/pcmwave.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
+// Plays "bgm.wav", "other.wav" or "my tune.wav"; anything else cannot be
+// loaded. The tune advances a second at a time while it plays.
 class FakePlayer final : public MusicPlayer
 {
 public:
-    void setFile(const QString &path) override
+    bool load(const QString &path) override
     {
-        file = QFileInfo(path).fileName();
-        playState = QMediaPlayer::StoppedState;
-        mediaStatus = path.isEmpty() ? QMediaPlayer::NoMedia
-                    : file == QLatin1String("broken.wav") ? QMediaPlayer::InvalidMedia : QMediaPlayer::LoadedMedia;
-        position = 0;
+        unload();
+        const QString name = QFileInfo(path).fileName();
+        if (!QStringList{"bgm.wav", "other.wav", "my tune.wav"}.contains(name))
+            return false;
+        file = name;
+        return true;
     }
-    void play() override
-    {
-        if (mediaStatus == QMediaPlayer::EndOfMedia)
-            position = 0;
-        if (mediaStatus != QMediaPlayer::InvalidMedia)
-            mediaStatus = QMediaPlayer::BufferedMedia;
-        playState = QMediaPlayer::PlayingState; // even for an invalid file
-    }
-    void pause() override { playState = QMediaPlayer::PausedState; }
-    void stop() override { playState = QMediaPlayer::StoppedState; position = 0; }
-    void setPosition(qint64 milliseconds) override { position = milliseconds; }
-    QMediaPlayer::PlaybackState state() const override { return playState; }
-    QMediaPlayer::MediaStatus status() const override { return mediaStatus; }
-
-    // One second of music, if it plays.
-    void advance() { position += playState == QMediaPlayer::PlayingState ? 1000 : 0; }
-    void reachEnd() { playState = QMediaPlayer::StoppedState; mediaStatus = QMediaPlayer::EndOfMedia; position = 24000; }
+    void unload() override { file.clear(); playing = false; seconds = 0; }
+    void play() override { playing = true; }
+    void pause() override { playing = false; }
 
     QString file;
-    qint64 position = 0;
-    QMediaPlayer::PlaybackState playState = QMediaPlayer::StoppedState;
-    QMediaPlayer::MediaStatus mediaStatus = QMediaPlayer::NoMedia;
+    bool playing = false;
+    int seconds = 0;
 };
 
-// Steps are commands split at "|", with "open", "play" and "status" short for
-// the usual three, or "~advance" (one second of music) and "~end" (the file
-// has played to its end). Each command's outcome is "-" for a failure, its
-// reply for a status query, else "ok"; then the file open and the position.
-struct Script { QString steps, outcomes, file; qint64 position; };
+// Steps are commands split at "|", with "open" and "play" short for the
+// usual two, or "~" for a second of music. Each command's outcome is "ok" or
+// "-" for a failure; then the file open, whether it plays, and where.
+struct Script { QString steps, outcomes, file; bool playing; int seconds; };
+
+// A RIFF WAVE file: "fmt " with these fields (tag, channels, rate, block
+// align, bits), then `data`; `extra` goes between the two chunks.
+QByteArray wave(QList<int> fmt, const QByteArray &data, const QByteArray &extra = {})
+{
+    const auto le = [](quint32 value, int bytes) {
+        QByteArray out(bytes, '\0');
+        bytes == 2 ? qToLittleEndian<quint16>(quint16(value), out.data()) : qToLittleEndian<quint32>(value, out.data());
+        return out;
+    };
+    QByteArray body = "WAVEfmt " + le(16, 4) + le(fmt[0], 2) + le(fmt[1], 2) + le(fmt[2], 4)
+                    + le(fmt[2] * fmt[3], 4) + le(fmt[3], 2) + le(fmt[4], 2) + extra + "data" + le(data.size(), 4) + data;
+    return "RIFF" + le(body.size(), 4) + body;
+}
 
 } // namespace
 
@@ -66,61 +69,102 @@ private Q_SLOTS:
     {
         QTest::addColumn<Script>("script");
         const auto row = [](const char *name, Script script) { QTest::newRow(name) << script; };
-        row("start-up", {"close MIDI notify|open|play|status", "- ok ok playing", "bgm.wav", 0});
-        row("stop keeps the position", {"open|play|~advance|~advance|stop MIDI notify|status|play|status",
-            "ok ok ok stopped ok playing", "bgm.wav", 2000});
-        row("the end reads stopped, the loop starts over",
-            {"open|play|~advance|~end|status|seek MIDI to start|play MIDI from 0|status", "ok ok stopped ok ok playing",
-            "bgm.wav", 0});
-        row("open closes the device of that name", {"open|play|~advance|open \"%1other.wav\" alias MIDI|status",
-            "ok ok ok stopped", "other.wav", 0});
-        row("open closes it even when the new file is missing", {"open|play|open \"%1missing.wav\" alias MIDI|status",
-            "ok ok - -", "", 0});
-        row("a missing file fails every command", {"open \"%1missing.wav\" alias MIDI|play|status|stop MIDI notify|"
-            "seek MIDI to start|play MIDI from 0|close MIDI notify", "- - - - - - -", "", 0});
-        row("an undecodable file plays nothing", {"open \"%1broken.wav\" alias MIDI|play|status|close MIDI notify|status",
-            "ok - - ok -", "", 0});
-        row("other names and commands are ignored", {"open|play|~advance|close WAVE notify|stop WAVE|pause MIDI|"
-            "status MIDI length|play MIDI from soon|seek MIDI to end|open \"%1other.wav\" alias WAVE||status",
-            "ok ok - - - - - - - - playing", "bgm.wav", 1000});
-        row("words in any letter case", {"OPEN \"%1bgm.wav\" ALIAS midi|Play Midi Notify|~advance|STOP midi|Status MIDI Mode",
-            "ok ok ok stopped", "bgm.wav", 1000});
-        row("a quoted path keeps its spaces", {"open \"%1my tune.wav\" alias MIDI|play|status", "ok ok playing",
-            "my tune.wav", 0});
-        row("seek to start rewinds", {"open|play|~advance|~advance|seek MIDI to start|play", "ok ok ok ok", "bgm.wav", 0});
-        row("seek stops where it lands; play from; no negatives",
-            {"open|play|seek MIDI to 5000|status|play MIDI from 3000|~advance|seek MIDI to -1|play MIDI from -5",
-            "ok ok ok stopped ok - -", "bgm.wav", 4000});
-        row("close lets go of the file", {"open|play|close MIDI notify|status|play", "ok ok ok - -", "", 0});
+        row("start-up", {"close MIDI notify|open|play|~", "- ok ok", "bgm.wav", true, 1});
+        row("stop keeps the position, play goes on", {"open|play|~|~|stop MIDI notify|~|play|~",
+            "ok ok ok ok", "bgm.wav", true, 3});
+        row("open closes the device of that name", {"open|play|~|open \"%1other.wav\" alias MIDI",
+            "ok ok ok", "other.wav", false, 0});
+        row("open closes it even when the new file cannot play", {"open|play|open \"%1missing.wav\" alias MIDI|play",
+            "ok ok - -", "", false, 0});
+        row("a file that cannot play fails every command", {"open \"%1broken.wav\" alias MIDI|play|"
+            "stop MIDI notify|close MIDI notify", "- - - -", "", false, 0});
+        row("other names and commands are ignored", {"open|play|~|close WAVE notify|stop WAVE|pause MIDI|"
+            "status MIDI mode|seek MIDI to start|play MIDI from 0|open \"%1other.wav\" alias WAVE||~",
+            "ok ok - - - - - - - -", "bgm.wav", true, 2});
+        row("words in any letter case", {"OPEN \"%1bgm.wav\" ALIAS midi|Play Midi Notify|~|STOP midi",
+            "ok ok ok", "bgm.wav", false, 1});
+        row("a quoted path keeps its spaces", {"open \"%1my tune.wav\" alias MIDI|play", "ok ok",
+            "my tune.wav", true, 0});
+        row("close lets go of the file", {"open|play|close MIDI notify|play", "ok ok ok -", "", false, 0});
     }
     void commands()
     {
         QFETCH(Script, script);
-        const auto [steps, outcomes, file, position] = script;
-        QTemporaryDir folder;
-        for (const char *name : {"bgm.wav", "other.wav", "broken.wav", "my tune.wav"})
-            QVERIFY(QFile(folder.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
-        const QMap<QString, QString> shorthand{{"open", "open \"%1bgm.wav\" alias MIDI"},
-                                               {"play", "play MIDI notify"}, {"status", "status MIDI mode"}};
+        const auto [steps, outcomes, file, playing, seconds] = script;
+        const QString folder = QStringLiteral("/game/");
+        const QMap<QString, QString> shorthand{{"open", "open \"%1bgm.wav\" alias MIDI"}, {"play", "play MIDI notify"}};
         FakePlayer player;
         MusicDevice device(player);
         QStringList results;
         for (const QString &step : steps.split(u'|')) {
-            if (step == QLatin1String("~advance")) {
-                player.advance();
-            } else if (step == QLatin1String("~end")) {
-                player.reachEnd();
-            } else {
-                QString reply = QStringLiteral("junk");
-                const bool ok = device.execute(shorthand.value(step, step).arg(folder.path() + u'/'), &reply);
-                if (!ok)
-                    QCOMPARE(reply, QString()); // a failed query leaves a blank reply
-                results << (!ok ? QStringLiteral("-") : reply.isEmpty() ? QStringLiteral("ok") : reply);
-            }
+            if (step == QLatin1String("~"))
+                player.seconds += player.playing ? 1 : 0;
+            else
+                results << (device.execute(shorthand.value(step, step).arg(folder)) ? "ok" : "-");
         }
         QCOMPARE(results.join(u' '), outcomes);
         QCOMPARE(player.file, file);
-        QCOMPARE(player.position, position);
+        QCOMPARE(player.playing, playing);
+        QCOMPARE(player.seconds, seconds);
+    }
+
+    // The music is our own PCM; anything a plain PCM reader cannot play is
+    // refused, so that the device fails instead of playing noise.
+    void readsWaves_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("read"); // "rate channels format frame-bytes", or "-"
+        const QByteArray four("\x01\x02\x03\x04", 4);
+        QTest::newRow("the game's own") << wave({1, 1, 22050, 2, 16}, four) << "22050 1 Int16 4";
+        QTest::newRow("stereo") << wave({1, 2, 44100, 4, 16}, four) << "44100 2 Int16 4";
+        QTest::newRow("8-bit") << wave({1, 1, 8000, 1, 8}, four) << "8000 1 UInt8 4";
+        QTest::newRow("32-bit") << wave({1, 1, 8000, 4, 32}, four) << "8000 1 Int32 4";
+        QTest::newRow("a chunk of odd length before the data")
+            << wave({1, 1, 22050, 2, 16}, four, QByteArray("LIST\x03\0\0\0abc\0", 12)) << "22050 1 Int16 4";
+        QTest::newRow("half a frame at the end") << wave({1, 1, 22050, 2, 16}, four + 'x') << "22050 1 Int16 4";
+        QTest::newRow("cut short") << wave({1, 1, 22050, 2, 16}, four).chopped(1) << "22050 1 Int16 2";
+        QTest::newRow("no whole frame") << wave({1, 2, 22050, 4, 16}, four.left(3)) << "-";
+        QTest::newRow("compressed") << wave({2, 1, 22050, 2, 16}, four) << "-";
+        QTest::newRow("24-bit") << wave({1, 1, 22050, 3, 24}, four) << "-";
+        QTest::newRow("block size that lies") << wave({1, 2, 22050, 2, 16}, four) << "-";
+        QTest::newRow("not a wave") << QByteArray("RIFF\4\0\0\0AVI ", 12) + four << "-";
+        QTest::newRow("empty") << QByteArray() << "-";
+    }
+    void readsWaves()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, read);
+        const auto pcm = parsePcmWave(file);
+        QString got = QStringLiteral("-");
+        if (pcm) {
+            const char *formats[] = {"Unknown", "UInt8", "Int16", "Int32", "Float"};
+            got = QStringLiteral("%1 %2 %3 %4").arg(pcm->format.sampleRate()).arg(pcm->format.channelCount())
+                      .arg(formats[pcm->format.sampleFormat()]).arg(pcm->frames.size());
+            QVERIFY(QByteArray("\x01\x02\x03\x04", 4).startsWith(pcm->frames));
+        }
+        QCOMPARE(got, read);
+    }
+
+    // Reads of any size join the end to the start: reading the tune in
+    // pieces gives the tune over and over, not a byte missing or added.
+    void loopsWithoutAGap_data()
+    {
+        QTest::addColumn<int>("piece");
+        for (int piece : {1, 3, 10, 11, 25})
+            QTest::addRow("pieces of %d", piece) << piece;
+    }
+    void loopsWithoutAGap()
+    {
+        QFETCH(int, piece);
+        const QByteArray tune("abcdefghij");
+        LoopingPcmDevice loop(tune);
+        QByteArray heard;
+        while (heard.size() < 40)
+            heard += loop.read(piece);
+        QCOMPARE(heard.left(40), tune.repeated(4));
+        QCOMPARE(loop.loopPosition(), heard.size() % tune.size());
+        QVERIFY(!loop.atEnd());
+        QVERIFY(LoopingPcmDevice(QByteArray()).read(4).isEmpty()); // no sound: no endless silence
     }
 };
 

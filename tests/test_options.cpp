@@ -8,10 +8,6 @@
 
 #include <QTest>
 
-// The music device's answer to the loop timer's status query, whether "BGM"
-// is checked, and whether the tune then starts over.
-struct Loop { QString reply; bool music = true, restarts = true; };
-
 class TestOptions : public QObject
 {
     Q_OBJECT
@@ -55,45 +51,23 @@ private Q_SLOTS:
         if (!effectsOn)
             fom.menu2[4]->trigger();
         game->sound.waves.clear();
+        game->sound.commands.clear();
         causeEffect(number);
         const QString file = game->folder.path() + QStringLiteral("se%1.wav").arg(number - 1);
         QCOMPARE(game->sound.waves, effectsOn ? QStringList{file} : QStringList());
-        QVERIFY(fom.TimBGM->isActive()); // the music plays on
+        QCOMPARE(game->sound.commands, QStringList()); // the music plays on
     }
 
-    // Start-up opens the tune and plays it; the loop timer restarts it once it
-    // has played to its end, unless "BGM" is unchecked; switched on again, the
-    // music plays at once.
-    void musicLoop_data()
+    // "BGM" stops the music and keeps its place; checked again, it plays on.
+    void musicOption()
     {
-        QTest::addColumn<Loop>("loop");
-        QTest::newRow("ended") << Loop{"stopped"};
-        QTest::newRow("mixed case, padded") << Loop{"Stopped        "};
-        QTest::newRow("playing") << Loop{"playing", true, false};
-        QTest::newRow("no device: blank") << Loop{"", true, false};
-        QTest::newRow("too short") << Loop{"stop", true, false};
-        QTest::newRow("BGM unchecked") << Loop{"stopped", false, false};
-    }
-    void musicLoop()
-    {
-        QFETCH(Loop, loop);
-        const auto [reply, music, restarts] = loop;
         Fom &fom = *game->fom;
-        const QString open = QStringLiteral("open \"%1bgm.wav\" alias MIDI").arg(game->folder.path());
-        QCOMPARE(game->sound.commands, (QStringList{"close MIDI notify", open, "play MIDI notify"}));
-        if (!music)
-            fom.menu2[3]->trigger();
-        QCOMPARE(fom.TimBGM->isActive(), music);
         game->sound.commands.clear();
-        game->sound.statusReply = reply;
-        fom.TimBGM_Timer();
-        QStringList expected{"status MIDI mode"};
-        if (restarts)
-            expected << "seek MIDI to start" << "play MIDI from 0";
-        QCOMPARE(game->sound.commands, expected);
         fom.menu2[3]->trigger();
-        QCOMPARE(fom.TimBGM->isActive(), !music);
-        QCOMPARE(game->sound.commands.last(), music ? "stop MIDI notify" : "play MIDI notify");
+        QVERIFY(!fom.menu2[3]->isChecked());
+        fom.menu2[3]->trigger();
+        QVERIFY(fom.menu2[3]->isChecked());
+        QCOMPARE(game->sound.commands, (QStringList{"stop MIDI notify", "play MIDI notify"}));
     }
 
     void fastTimeOption()

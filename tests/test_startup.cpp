@@ -16,8 +16,27 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 using texts::u8;
+
+// How many sound commands had been sent when a window was first exposed
+// (-1 while it has not been).
+class ExposeWatch final : public QObject
+{
+public:
+    ExposeWatch(QWindow *window, const QStringList &commands) : m_commands(commands) { window->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && commandsAtFirstExpose < 0 && static_cast<QWindow *>(watched)->isExposed())
+            commandsAtFirstExpose = int(m_commands.size());
+        return false;
+    }
+    int commandsAtFirstExpose = -1;
+
+private:
+    const QStringList &m_commands;
+};
 
 // Whether the data lies beside the program and the player can write there;
 // the folders then chosen for the data and the save slot.
@@ -158,11 +177,27 @@ private Q_SLOTS:
         QVERIFY(game.fom->Form_Load());
         QCOMPARE(game.fom->AppPath, game.folder.path());
         game.fom->close();
-        QVERIFY(!game.fom->Tim->isActive() && !game.fom->TimBGM->isActive());
+        QVERIFY(!game.fom->Tim->isActive());
         QCOMPARE(game.sound.commands.mid(game.sound.commands.size() - 2),
                  (QStringList{QStringLiteral("close MIDI notify"), QStringLiteral("close WAVE notify")}));
         QVERIFY(game.dialogs.messages.isEmpty());
         QVERIFY(!QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
+    }
+
+    // The window is drawn before the sound is set up: nothing reaches the
+    // sound until the window's first expose (when Qt draws its first
+    // picture); then the tune is opened and played.
+    void musicStartsOnceTheWindowIsOnScreen()
+    {
+        TestGame game;
+        QVERIFY(game.start());
+        QVERIFY(game.sound.commands.isEmpty());
+        ExposeWatch watch(game.fom->windowHandle(), game.sound.commands);
+        QVERIFY(QTest::qWaitForWindowExposed(game.fom.get()));
+        const QString open = QStringLiteral("open \"%1bgm.wav\" alias MIDI").arg(game.folder.path());
+        QTRY_COMPARE(game.sound.commands, (QStringList{QStringLiteral("close MIDI notify"), open,
+                                                      QStringLiteral("play MIDI notify")}));
+        QCOMPARE(watch.commandsAtFirstExpose, 0);
     }
 
     void assistiveTechnologySeesTheTexts()

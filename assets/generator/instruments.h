@@ -3,8 +3,8 @@
 
 #pragma once
 // The voices of the background tune. Each adds one note or hit into `out`
-// starting at `start` seconds; a note that would ring past the end of the
-// buffer fades out just before it, so the tune ends in true silence.
+// starting at `start` seconds; a note that rings past the end of the buffer
+// rings on over its start, as the tune loops.
 
 #include "wave.h"
 

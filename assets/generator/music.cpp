@@ -1,17 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The もけもけ developers
 // SPDX-License-Identifier: MIT
 
-// The background tune, "Yuragumo": 56 bars in C at 120 beats a minute,
-// 112 s, in seven sections of eight bars that each change the melody, the bass
-// and the drums:
+// The background tune, "Yuragumo": 55 bars in C at 120 beats a minute,
+// 110 s, in seven sections of eight bars (the last of seven) that each change
+// the melody, the bass and the drums:
 //   intro   music-box arpeggios over long bass notes, no drums
 //   A       the theme on the music box, bass on one and three, a light beat
 //   A'      the theme on the flute with a music-box counter line, walking bass, backbeat
 //   B       a minor-key flute song, bouncing octave bass, shaker sixteenths
 //   C       a quiet breakdown: bell arpeggios over a held bass
 //   A''     the theme on the music box with the flute a third below, full beat
-//   outro   the theme slows and settles; the last bar is silent
-// The tune starts softly and ends in silence, so its loop joins without a click.
+//   outro   the theme slows and settles on C, and the tune comes round again
+// The game plays it round and round. It starts softly, and the notes still
+// ringing at its end ring on over its start, so the join has no gap and no click.
 
 #include "instruments.h"
 #include "music.h"
@@ -32,14 +33,14 @@ struct Note {
 };
 using Line = std::vector<Note>;
 
-// Chord of one bar: root (MIDI, 0 for a silent bar) and whether its third is minor.
+// Chord of one bar: root (MIDI) and whether its third is minor.
 struct Chord {
     int root;
     bool minor = false;
 };
-using Chords = std::array<Chord, kSectionBars>;
+using Chords = std::vector<Chord>;  // one a bar
 
-constexpr Chord C{48}, Dm{50, true}, Em{52, true}, F{41}, G{43}, Am{45, true}, Silent{0};
+constexpr Chord C{48}, Dm{50, true}, Em{52, true}, F{41}, G{43}, Am{45, true};
 
 // Drums of one bar in sixteenths: 'x' hits, '.' rests.
 struct Beat {
@@ -85,7 +86,7 @@ const Line kSong{
 };
 const Line kSettling{
     {81, 4}, {79, 4}, {77, 4}, {74, 4}, {76, 8}, {72, 8},
-    {69, 4}, {72, 4}, {71, 4}, {74, 4}, {72, 8}, {0, 8},
+    {69, 4}, {72, 4}, {71, 4}, {74, 4}, {72, 8},
 };
 
 double hzOf(int midi) { return midiToHz(midi); }
@@ -121,7 +122,7 @@ void addLine(Samples &out, double at, const Line &line, bool harmony, double amp
 
 void addBassBar(Samples &out, double at, Chord chord, const char *pattern)
 {
-    for (int i = 0; i < kBarEighths && chord.root; ++i) {
+    for (int i = 0; i < kBarEighths; ++i) {
         const char step = pattern[i];
         if (step != 'R' && step != 'F' && step != 'O')
             continue;
@@ -158,10 +159,11 @@ void addArpeggioBar(Samples &out, double at, Chord chord, int octave, double amp
 
 void addSection(Samples &out, double at, const Section &section)
 {
-    for (int bar = 0; bar < kSectionBars; ++bar) {
+    const int bars = int(section.chords.size());
+    for (int bar = 0; bar < bars; ++bar) {
         const double barStart = at + bar * kBar;
         addBassBar(out, barStart, section.chords[bar], section.bass);
-        const bool fill = section.fillAtEnd && bar == kSectionBars - 1;
+        const bool fill = section.fillAtEnd && bar == bars - 1;
         addBeatBar(out, barStart, fill ? kFill : section.beat);
     }
 }
@@ -197,13 +199,16 @@ Samples backgroundMusic()
         {{Am, F, C, G, Am, F, Dm, G}, "R--OR-O-", kShaker, true},
         {{F, G, Em, Am, F, G, C, C}, "R-------", kNoDrums},
         {kThemeChords, "R-F-R-O-", kBackbeat, true},
-        {{F, G, C, Am, F, G, C, Silent}, "R-------", kNoDrums},
+        {{F, G, C, Am, F, G, C}, "R-------", kNoDrums},
     }};
     std::array<double, 7> starts{};
-    for (std::size_t i = 0; i < starts.size(); ++i)
-        starts[i] = double(i) * kSectionBars * kBar;
+    double end = 0;
+    for (std::size_t i = 0; i < starts.size(); ++i) {
+        starts[i] = end;
+        end += double(sections[i].chords.size()) * kBar;
+    }
 
-    Samples out = silence(starts.size() * kSectionBars * kBar);
+    Samples out = silence(end);
     for (std::size_t i = 0; i < sections.size(); ++i)
         addSection(out, starts[i], sections[i]);
     addVoices(out, starts);

@@ -242,8 +242,6 @@ void Fom::CreateTimers()
     TimSay = makeTimer(3000, true, &Fom::TimSay_Timer);
     TimQst = makeTimer(3000, true, &Fom::TimQst_Timer);
     TimDay = makeTimer(3000, true, &Fom::TimDay_Timer);
-    // Stored without ticks; start-up gives it its 1 ms interval.
-    TimBGM = makeTimer(0, false, &Fom::TimBGM_Timer);
     RecoveryCooldown = makeTimer(10000, false, &Fom::RecoveryCooldown_Timer);
     RecoveryCooldown->setSingleShot(true);
 }

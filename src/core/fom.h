@@ -124,7 +124,6 @@ public:
     // ---- Sound and options (sound/) ----
     void PlaySe(int number);
     void menu2_Click(int index);
-    void TimBGM_Timer();
 
     // ---- The recovery copy (persistence/recovery.cpp) ----
     // Called as each game day passes.
@@ -216,7 +215,6 @@ public:
     QTimer *TimSay = nullptr;
     QTimer *TimQst = nullptr;
     QTimer *TimDay = nullptr;
-    QTimer *TimBGM = nullptr;
     QTimer *RecoveryCooldown = nullptr; // 10 s between writes of the recovery copy
 
     // ---- Window layout (core/layout.cpp) ----
@@ -238,6 +236,8 @@ private:
     void connectListClick(QListWidget *list, Handler handler);
     void StopAllTimers();
     void TeachInitialWords();
+    // Opens the music and plays it; the tune loops by itself.
+    void StartMusic();
     void SetEntryText(const QString &text);
     void SetFocusToTxt();
     // What a press and release of `button` on the message area does.

@@ -2,12 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 // Start-up and shut-down: building the state and the tables, loading the
-// pictures, teaching the first words, laying the window out, and the orderly
-// end with the optional autosave.
+// pictures, teaching the first words, laying the window out, the music once
+// the window is on screen, and the orderly end with the optional autosave.
 
 #include "core/fom.h"
 #include "core/texts.h"
 #include "platform/fileops.h"
+#include "platform/firstframe.h"
 #include "platform/pictures.h"
 #include "platform/stderrlog.h"
 #include "sound/kyoyokansu.h"
@@ -116,12 +117,13 @@ bool Fom::Form_Load()
         return false;
     ComItem->setPicture(siyou);
     ADD->setPicture(osieru);
+    return true;
+}
 
-    TimBGM->setInterval(1);
-    TimBGM->start();
+void Fom::StartMusic()
+{
     共用関数::OpenMidi(AppPath + QStringLiteral("bgm.wav"));
     共用関数::PlayMidi();
-    return true;
 }
 
 void Fom::TeachInitialWords()
@@ -190,7 +192,6 @@ void Fom::StopAllTimers()
 {
     for (QTimer *timer : GameClocks())
         timer->stop();
-    TimBGM->stop();
     RecoveryCooldown->stop();
 }
 
@@ -204,6 +205,9 @@ void Fom::showEvent(QShowEvent *event)
     if (const QScreen *screen = this->screen())
         move(screen->geometry().center() - rect().center());
     Form_Activate();
+    // Setting the sound up waits for the sound server, which may be slow to
+    // answer: the window is on screen first.
+    afterFirstFrame(this, [this] { StartMusic(); });
 }
 
 void Fom::closeEvent(QCloseEvent *event)

@@ -178,13 +178,10 @@ void Fom::ApplyLoadedOptions(const std::array<bool, 5> &option)
         menu2[i]->setChecked(option[i]);
         if (i == 1)
             TimDay->setInterval(option[i] ? 1000 : 10000);
-        if (i == 3 && option[i]) {
+        if (i == 3 && option[i])
             共用関数::PlayMidi();
-            TimBGM->start();
-        } else if (i == 3) {
+        else if (i == 3)
             共用関数::StopMidi();
-            TimBGM->stop();
-        }
     }
 }
 

@@ -4,8 +4,8 @@
 #include "platform/desktopsound.h"
 
 #include "platform/effectplayer.h"
+#include "platform/loopingmusicplayer.h"
 #include "platform/musicdevice.h"
-#include "platform/qtmusicplayer.h"
 
 #include <QAudioDevice> // QMediaDevices needs it complete on Qt 6.4
 #include <QMediaDevices>
@@ -30,28 +30,32 @@ bool audioOutputAvailable()
 
 } // namespace
 
-DesktopSoundBackend::DesktopSoundBackend()
-{
-    if (!audioOutputAvailable()) {
-        std::fputs("mokemoke: no audio output found, the game plays without sound\n", stderr);
-        return;
-    }
-    m_music = std::make_unique<MusicDevice>(*new QtMusicPlayer(&m_players));
-    m_effects = new EffectPlayer(&m_players);
-}
+DesktopSoundBackend::DesktopSoundBackend() = default;
 
 DesktopSoundBackend::~DesktopSoundBackend() = default;
 
-void DesktopSoundBackend::sendCommand(const QString &command, QString *reply)
+bool DesktopSoundBackend::hasOutput()
 {
-    if (m_music)
-        m_music->execute(command, reply);
-    else if (reply)
-        reply->clear();
+    if (!m_setUp) {
+        m_setUp = true;
+        if (!audioOutputAvailable()) {
+            std::fputs("mokemoke: no audio output found, the game plays without sound\n", stderr);
+        } else {
+            m_music = std::make_unique<MusicDevice>(*new LoopingMusicPlayer(&m_players));
+            m_effects = new EffectPlayer(&m_players);
+        }
+    }
+    return m_music != nullptr;
+}
+
+void DesktopSoundBackend::sendCommand(const QString &command)
+{
+    if (hasOutput())
+        m_music->execute(command);
 }
 
 void DesktopSoundBackend::playWave(const QString &path)
 {
-    if (m_effects)
+    if (hasOutput())
         m_effects->play(path);
 }

@@ -13,23 +13,26 @@ class EffectPlayer;
 class MusicDevice;
 
 // The game's sound on the desktop: the music device's command strings run on
-// a Qt media player, the effects on Qt sound effects. Nothing here blocks the
-// event loop. Without any audio output (no sound server) it says so once on
-// stderr and then behaves as a device that cannot be opened: every command
-// fails, status replies stay blank and nothing plays.
+// the looping music player, the effects on Qt sound effects. Making one
+// costs nothing: it sets itself up at its first command or effect, since
+// asking for the sound server can take a while and the window comes first.
+// Without any audio output (no sound server) it then says so once on stderr
+// and behaves as a device that cannot be opened: every command fails and
+// nothing plays.
 class DesktopSoundBackend final : public SoundBackend
 {
 public:
-    // Needs the application object: it asks the system for audio outputs.
     DesktopSoundBackend();
     ~DesktopSoundBackend() override;
 
-    void sendCommand(const QString &command, QString *reply) override;
+    void sendCommand(const QString &command) override;
     void playWave(const QString &path) override;
-    bool hasOutput() const { return m_music != nullptr; }
+    // Sets the sound up if it is not yet, and tells whether it found an output.
+    bool hasOutput();
 
 private:
-    QObject m_players; // parent of the two Qt players
+    QObject m_players; // parent of the Qt players
+    bool m_setUp = false;
     EffectPlayer *m_effects = nullptr;
     std::unique_ptr<MusicDevice> m_music;
 };

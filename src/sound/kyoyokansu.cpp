@@ -9,22 +9,18 @@ namespace 共用関数 {
 
 namespace {
 SoundBackend *backend = nullptr;
-bool midiPlaying = false;
 
-void send(const QString &command, QString *reply = nullptr)
+void send(const QString &command)
 {
     // Results of the device are never checked: a missing device just stays silent.
     if (backend)
-        backend->sendCommand(command, reply);
-    else if (reply)
-        reply->clear();
+        backend->sendCommand(command);
 }
 } // namespace
 
 void SetBackend(SoundBackend *soundBackend)
 {
     backend = soundBackend;
-    midiPlaying = false;
 }
 
 void ReleaseBackend(SoundBackend *soundBackend)
@@ -41,13 +37,11 @@ void OpenMidi(const QString &path)
 
 void PlayMidi()
 {
-    midiPlaying = true;
     send(QStringLiteral("play MIDI notify"));
 }
 
 void StopMidi()
 {
-    midiPlaying = false;
     send(QStringLiteral("stop MIDI notify"));
 }
 
@@ -65,24 +59,6 @@ void PlayWave(const QString &path)
 {
     if (backend)
         backend->playWave(path);
-}
-
-bool MidiPlaying()
-{
-    return midiPlaying;
-}
-
-QString MidiMode()
-{
-    QString reply;
-    send(QStringLiteral("status MIDI mode"), &reply);
-    return reply;
-}
-
-void RestartMidi()
-{
-    send(QStringLiteral("seek MIDI to start"));
-    send(QStringLiteral("play MIDI from 0"));
 }
 
 } // namespace 共用関数

@@ -8,7 +8,8 @@
 class SoundBackend;
 
 // The music and wave procedures shared by the whole game. The music device is
-// known by the alias "MIDI" (only a label: the file is a wave file).
+// known by the alias "MIDI" (only a label: the file is a wave file); once
+// playing, the tune starts over by itself each time it ends.
 namespace 共用関数 {
 
 // The backend that carries the commands; the window sets it at construction.
@@ -22,12 +23,5 @@ void StopMidi();
 void CloseMidi();
 void CloseWave();
 void PlayWave(const QString &path);
-
-// True while the music is meant to be playing; the loop timer reads it.
-bool MidiPlaying();
-// Asks the device for its mode ("stopped", "playing", ...).
-QString MidiMode();
-// Starts the music over from its beginning.
-void RestartMidi();
 
 } // namespace 共用関数

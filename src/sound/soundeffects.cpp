@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The もけもけ developers
 // SPDX-License-Identifier: MIT
 
-// Sound effects, the option menu and the music loop.
+// Sound effects and the option menu.
 
 #include "core/fom.h"
 #include "sound/kyoyokansu.h"
@@ -19,26 +19,13 @@ void Fom::menu2_Click(int index)
         menu2[index]->setChecked(false);
         if (index == 1)
             TimDay->setInterval(10000);
-        if (index == 3) {
+        if (index == 3)
             共用関数::StopMidi();
-            TimBGM->stop();
-        }
     } else {
         menu2[index]->setChecked(true);
         if (index == 1)
             TimDay->setInterval(1000);
-        if (index == 3) {
+        if (index == 3)
             共用関数::PlayMidi();
-            TimBGM->start();
-        }
     }
-}
-
-void Fom::TimBGM_Timer()
-{
-    // Polls the device: when the tune has played to its end, it starts over.
-    // Compared in place: this runs a thousand times a second.
-    const bool stopped = 共用関数::MidiMode().startsWith(QLatin1String("STOPPED"), Qt::CaseInsensitive);
-    if (stopped && 共用関数::MidiPlaying())
-        共用関数::RestartMidi();
 }

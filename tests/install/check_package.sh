@@ -21,8 +21,8 @@ echo "built $(basename "$package")"
 depends=$(dpkg-deb --field "$package" Depends)
 echo "Depends: $depends"
 sed 's/, */\n/g' <<< "$depends" | awk '{print $1}' > "$work/depends"
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-mincho \
-    gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6multimedia6 libstdc++6 qt6-qpa-plugins qt6-translations-l10n \
+    fonts-ipafont-mincho; do
     grep -qxF "$needed" "$work/depends" || fail "the package does not depend on $needed"
 done
 [[ $(dpkg-deb --field "$package" Section) == games ]] || fail "the package is not in section games"

@@ -75,16 +75,9 @@ private:
 class RecordingSound final : public SoundBackend
 {
 public:
-    // Every query is answered with `statusReply`.
-    void sendCommand(const QString &command, QString *reply) override
-    {
-        commands.append(command);
-        if (reply)
-            *reply = statusReply;
-    }
+    void sendCommand(const QString &command) override { commands.append(command); }
     void playWave(const QString &path) override { waves.append(path); }
     QStringList commands, waves;
-    QString statusReply;
 };
 
 // A program folder with every picture the game loads, each a flat colour of
