@@ -22,6 +22,17 @@ auto snapshot(const Fom &fom)
     return std::tuple{fom.CurrentSlot(), fom.SceneMode, fom.LblHi->caption(), fom.LblMoney->caption()};
 }
 
+// The game's clocks that run now.
+QList<QTimer *> runningClocks(const Fom &fom)
+{
+    QList<QTimer *> running;
+    for (QTimer *clock : {fom.Tim, fom.Tim2, fom.TimSay, fom.TimDay, fom.TimQst, fom.TimShpCli}) {
+        if (clock->isActive())
+            running << clock;
+    }
+    return running;
+}
+
 // A status line to load, and what the window then shows.
 struct Loaded { QByteArray status; int dayInterval = 10000; bool music = true; QString mode = "tyu"; bool specialMenu = false; };
 
@@ -217,12 +228,7 @@ private Q_SLOTS:
         fom.menu2[2]->setChecked(true);
         files.failOn(QStringLiteral("write str.dat.new"));
         QList<QTimer *> runningBehindTheBox;
-        game.dialogs.whileOpen = [&] {
-            for (QTimer *clock : {fom.Tim, fom.Tim2, fom.TimSay, fom.TimDay, fom.TimQst, fom.TimShpCli}) {
-                if (clock->isActive())
-                    runningBehindTheBox << clock;
-            }
-        };
+        game.dialogs.whileOpen = [&] { runningBehindTheBox << runningClocks(fom); };
         game.dialogs.replies = {closeAnyway};
         const auto before = snapshot(fom);
         QCOMPARE(fom.close(), closeAnyway);
@@ -232,37 +238,51 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
         QCOMPARE(fom.TimDay->isActive() && fom.TimSay->isActive() && fom.Tim->isActive(), !closeAnyway);
         QVERIFY(closeAnyway || snapshot(fom) == before);
+        if (closeAnyway)
+            return;
+        // The disk recovered, the next close saves.
+        files.failOn(QString());
+        QVERIFY(fom.close());
+        QVERIFY(QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
     }
 
     // Help numbers its pages and can be left at any of them; no clock of the
-    // game runs while a box is open.
-    void helpPagesHoldTheGame()
+    // game runs while a box is open, the opening's name boxes included.
+    void boxesHoldTheGame()
     {
-        auto game = TestGame::inFreePlay();
-        Fom &fom = *game->fom;
-        QVERIFY(DiskFileOps().write(game->folder.path() + QStringLiteral("help.txt"), "a\r\n>\r\nb\r\n>\r\nc\r\n>\r\n"));
-        int clocksRunning = 0;
-        game->dialogs.whileOpen = [&] { clocksRunning += fom.TimDay->isActive() + fom.TimSay->isActive() + fom.Tim->isActive(); };
-        game->dialogs.pageReplies = {true, false};
+        TestGame game;
+        QVERIFY(game.start());
+        Fom &fom = *game.fom;
+        QVERIFY(DiskFileOps().write(game.folder.path() + QStringLiteral("help.txt"), "a\r\n>\r\nb\r\n>\r\nc\r\n>\r\n"));
+        int boxes = 0;
+        QList<QTimer *> runningBehindABox;
+        game.dialogs.whileOpen = [&] { ++boxes; runningBehindABox << runningClocks(fom); };
+        game.playIntoFreePlay();
+        QCOMPARE(boxes, 2); // the two names
+        game.dialogs.pageReplies = {true, false};
         fom.menu1[3]->trigger();
         fom.menu1[4]->trigger();
-        QCOMPARE(game->dialogs.pageNumbers, (QStringList{"1/3", "2/3"}));
-        QCOMPARE(game->dialogs.messages.size(), 3);
-        QCOMPARE(clocksRunning, 0);
+        QCOMPARE(game.dialogs.pageNumbers, (QStringList{"1/3", "2/3"}));
+        QCOMPARE(game.dialogs.messages.size(), 3);
+        QVERIFY(runningBehindABox.isEmpty());
         QVERIFY(fom.TimDay->isActive() && fom.TimSay->isActive() && fom.Tim->isActive());
     }
     // A game killed after some days is back after "yes", to the day; "no"
-    // removes the copy, as a normal close does. The copy is written at most
-    // once a cool-down, and never into the player's slot.
+    // removes the copy, as a normal close does, and so does the end of the
+    // game. The copy is written at most once a cool-down, and never into the
+    // player's slot.
     void recoveryCopy_data()
     {
         QTest::addColumn<bool>("resume");
-        QTest::newRow("play on") << true;
-        QTest::newRow("start afresh") << false;
+        QTest::addColumn<bool>("ended"); // by a replay, before the kill on the title
+        QTest::newRow("play on") << true << false;
+        QTest::newRow("start afresh") << false << false;
+        QTest::newRow("killed after the game ended") << true << true;
     }
     void recoveryCopy()
     {
         QFETCH(bool, resume);
+        QFETCH(bool, ended);
         auto killed = TestGame::inFreePlay({u8("たけし"), u8("ぽち")});
         const QString copy = killed->folder.path() + QStringLiteral("recovery/str.dat");
         killed->fom->TimDay_Timer();
@@ -272,17 +292,24 @@ private Q_SLOTS:
         QVERIFY(DiskFileOps().read(copy, 100)->startsWith("0,0,0,0,0,1000,1,"));
         killed->fom->RecoveryCooldown->setInterval(0);
         QTRY_VERIFY(DiskFileOps().read(copy, 100)->contains(",1000,2,"));
+        if (ended) {
+            killed->fom->menuEnding_Click(5); // "yes" to ending the game
+            for (int i = 0; i < 10 && killed->fom->SceneMode != QLatin1String("stop"); ++i)
+                killed->click();
+        }
         killed->fom.reset(); // no close: the process is gone
 
         TestGame next;
         next.savePath = killed->folder.path();
         next.dialogs.replies = {resume};
         QVERIFY(next.start());
-        QCOMPARE(next.dialogs.questions, QStringList{u8("前回は正しく終了しませんでした。つづきから遊びますか？")});
-        QCOMPARE(QFile::exists(copy), resume);
-        QCOMPARE(next.fom->Day, resume ? 2 : 0);
-        QCOMPARE(next.words(1).contains(u8("ねこ")), resume);
-        QCOMPARE(next.fom->SceneMode, resume ? QStringLiteral("tyu") : QStringLiteral("stop"));
+        const bool resumed = resume && !ended;
+        const QString offer = u8("前回は正しく終了しませんでした。つづきから遊びますか？");
+        QCOMPARE(next.dialogs.questions, ended ? QStringList() : QStringList{offer});
+        QCOMPARE(QFile::exists(copy), resumed);
+        QCOMPARE(next.fom->Day, resumed ? 2 : 0);
+        QCOMPARE(next.words(1).contains(u8("ねこ")), resumed);
+        QCOMPARE(next.fom->SceneMode, resumed ? QStringLiteral("tyu") : QStringLiteral("stop"));
         QVERIFY(next.fom->close());
         QVERIFY(!QFile::exists(copy));
         QVERIFY(!QFile::exists(killed->folder.path() + QStringLiteral("str.dat")));

@@ -176,6 +176,7 @@ private Q_SLOTS:
         mode("question 21", "\"21ivent\"", "str.dat: the scene mode \"21ivent\" is no scene of the game");
         mode("mode: the preview", "\"ugoki\"", "");
         mode("mode: a question announced", "\"situ\"", "");
+        mode("mode: the first question", "\"0ivent\"", "");
         mode("mode: question 20", "\"20ivent\"", "");
         mode("mode: the last ending", "\"宇宙人下僕\"", "");
         // A word taught over the row after the last, as earlier versions did.

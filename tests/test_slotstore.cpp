@@ -278,6 +278,60 @@ private Q_SLOTS:
         QCOMPARE(entriesIn(dir.path()), QStringList());
     }
 
+    // The file layer on its own: each operation on what may lie at "x", and
+    // the line a refusal leaves. Only files are read, replaced or removed,
+    // and what is not a file stays as it was.
+    void diskOperations_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<Planted>("kind"); // at "x"
+        QTest::addColumn<QString>("error"); // after the folder; empty: done
+        const auto row = [](const char *name, const char *operation, Planted kind, const QString &error) {
+            QTest::newRow(name) << QString::fromLatin1(operation) << kind << error;
+        };
+        row("read a file of exactly the limit", "read 3", Planted::File, "");
+        row("read a file over the limit", "read 2", Planted::File, "x: larger than 2 bytes");
+        row("write in a folder that is a file", "write x/y", Planted::File, "x/y: " + qt_error_string(ENOTDIR));
+        row("remove a file", "remove", Planted::File, "");
+        row("remove a folder", "remove", Planted::Folder, "x: is a folder, not a file");
+        row("remove a link", "remove", Planted::Link, "x: is a symbolic link, not a file");
+        row("rename onto a file", "rename", Planted::File, "");
+        row("rename onto a folder", "rename", Planted::Folder, "x: is a folder, not a file");
+        row("rename onto a link", "rename", Planted::Link, "x: is a symbolic link, not a file");
+        row("rename onto a pipe", "rename", Planted::Pipe, "x: is a named pipe, not a file");
+    }
+    void diskOperations()
+    {
+        QFETCH(QString, operation);
+        QFETCH(Planted, kind);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString x = dir.filePath(QStringLiteral("x")), from = dir.filePath(QStringLiteral("from"));
+        QVERIFY(plant(x, kind, "old", dir.filePath(QStringLiteral("target"))) && DiskFileOps().write(from, "new"));
+        DiskFileOps disk;
+        const QString verb = operation.section(u' ', 0, 0), argument = operation.section(u' ', 1);
+        const bool done = verb == u"read"     ? disk.read(x, argument.toLongLong()) == QByteArray("old")
+                          : verb == u"write"  ? disk.write(dir.filePath(argument), "y")
+                          : verb == u"remove" ? disk.remove(x)
+                                              : disk.rename(from, x);
+        QCOMPARE(done, error.isEmpty());
+        QCOMPARE(disk.lastError(), error.isEmpty() ? QString() : dir.filePath(error));
+        if (!error.isEmpty())
+            QCOMPARE(disk.entry(x), kind == Planted::File ? FileOps::Entry::File : FileOps::Entry::Other);
+    }
+
+    // Every file opened is closed again, whichever way the operation ends.
+    void noFileStaysOpen()
+    {
+        QTemporaryDir dir;
+        DiskFileOps disk;
+        SlotStore store(disk, dir.path());
+        const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+        const auto before = openFiles();
+        QVERIFY(store.save(oldSlot) && store.load() && !disk.read(dir.filePath("kotoba0.dat"), 1));
+        QCOMPARE(openFiles(), before);
+    }
+
     // A file gone, or grown past the limit, leaves no slot.
     void missingOrOversizedFileIsNoSlot()
     {

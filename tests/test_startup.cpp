@@ -6,6 +6,7 @@
 // of Qt's own boxes.
 
 #include "platform/dialogs.h"
+#include "platform/displaycheck.h"
 #include "platform/gamefolders.h"
 #include "platform/translation.h"
 #include "testgame.h"
@@ -17,6 +18,10 @@
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
+
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
 
 using texts::u8;
 
@@ -37,6 +42,22 @@ public:
 private:
     const QStringList &m_commands;
 };
+
+namespace {
+
+// Listens in Linux's abstract namespace, as an X server does, till the test
+// program ends: all the display check looks for.
+bool listenAbstract(const QByteArray &name)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path + 1, name.constData(), std::size_t(name.size()));
+    const auto length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + std::size_t(name.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    return ::bind(fd, reinterpret_cast<const sockaddr *>(&address), length) == 0 && ::listen(fd, 1) == 0;
+}
+
+} // namespace
 
 // Whether the data lies beside the program and the player can write there;
 // the folders then chosen for the data and the save slot.
@@ -138,6 +159,45 @@ private Q_SLOTS:
         QVERIFY(QFile(program.filePath("0.bmp")).open(QIODevice::WriteOnly));
         candidates.programFolderWritable = true;
         QCOMPARE(resolveGameFolders(candidates).savePath, program.path() + u'/');
+    }
+
+    // Where X11 answers on display 1797 and no Wayland socket lies: the
+    // platform Qt is pointed at, or why no window can appear.
+    void displayCheck_data()
+    {
+        QTest::addColumn<QByteArray>("display"); // DISPLAY
+        QTest::addColumn<QByteArray>("chosen");  // QT_QPA_PLATFORM
+        QTest::addColumn<QByteArray>("platform");
+        QTest::addColumn<QString>("problems");
+        const QString noWayland = QStringLiteral(", WAYLAND_DISPLAY is not set");
+        QTest::newRow("nothing") << QByteArray() << QByteArray() << QByteArray() << "DISPLAY is not set" + noWayland;
+        QTest::newRow("a screen of a local display") << QByteArray(":1797.0") << QByteArray() << QByteArray("xcb") << "";
+        QTest::newRow("a local display named unix:, gone") << QByteArray("unix:1798") << QByteArray() << QByteArray()
+                                                           << "the X display \"unix:1798\" does not answer" + noWayland;
+        QTest::newRow("a remote display, left to Qt") << QByteArray("host:0") << QByteArray() << QByteArray("xcb") << "";
+        // Only a chosen Wayland looks for its usual socket.
+        QTest::newRow("Wayland chosen") << QByteArray() << QByteArray("wayland") << QByteArray()
+                                        << "the Wayland display /nonexistent/wayland-0 is gone";
+    }
+    void displayCheck()
+    {
+        QFETCH(QByteArray, display);
+        QFETCH(QByteArray, chosen);
+        QFETCH(QByteArray, platform);
+        QFETCH(QString, problems);
+        static const bool xAnswers = listenAbstract(QByteArrayLiteral("/tmp/.X11-unix/X1797"));
+        QVERIFY(xAnswers);
+        const QByteArray realDisplay = qgetenv("DISPLAY"), realWayland = qgetenv("WAYLAND_DISPLAY"),
+                         realRuntime = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("DISPLAY", display);
+        qputenv("WAYLAND_DISPLAY", QByteArray());
+        qputenv("XDG_RUNTIME_DIR", "/nonexistent");
+        const DisplayCheck check = checkDisplay(chosen);
+        qputenv("DISPLAY", realDisplay);
+        qputenv("WAYLAND_DISPLAY", realWayland);
+        qputenv("XDG_RUNTIME_DIR", realRuntime);
+        QCOMPARE(check.platform, platform);
+        QCOMPARE(check.problems.join(QStringLiteral(", ")), problems);
     }
 
     // A missing control picture stops start-up; a missing scene picture

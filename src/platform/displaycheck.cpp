@@ -115,25 +115,28 @@ QStringList problemsOfChosen(const QByteArray &chosen)
 
 } // namespace
 
+DisplayCheck checkDisplay(const QByteArray &chosen)
+{
+    if (!chosen.isEmpty())
+        return {QByteArray(), problemsOfChosen(chosen)};
+    const QString x = xProblem(), wayland = waylandProblem(false);
+    if (x.isEmpty() != wayland.isEmpty())
+        return {x.isEmpty() ? "xcb" : "wayland", {}};
+    return {QByteArray(), x.isEmpty() ? QStringList() : QStringList{x, wayland}};
+}
+
 bool prepareDisplay(int argc, char *argv[])
 {
     const QByteArray chosen = chosenPlatforms(argc, argv);
-    QStringList problems;
-    if (!chosen.isEmpty()) {
-        problems = problemsOfChosen(chosen);
-    } else {
-        const QString x = xProblem(), wayland = waylandProblem(false);
-        if (x.isEmpty() != wayland.isEmpty())
-            qputenv("QT_QPA_PLATFORM", x.isEmpty() ? "xcb" : "wayland");
-        else if (!x.isEmpty())
-            problems = QStringList{x, wayland};
-    }
-    if (problems.isEmpty())
+    const DisplayCheck check = checkDisplay(chosen);
+    if (!check.platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", check.platform);
+    if (check.problems.isEmpty())
         return true;
     const QString platform = chosen.isEmpty() ? QString() : QStringLiteral(" (platform %1)").arg(QString::fromLocal8Bit(chosen));
     std::fprintf(stderr,
                  "mokemoke: no display for the window%s: %s; start the game in a desktop session, where DISPLAY or "
                  "WAYLAND_DISPLAY names a running display\n",
-                 qPrintable(platform), qPrintable(problems.join(QStringLiteral(", "))));
+                 qPrintable(platform), qPrintable(check.problems.join(QStringLiteral(", "))));
     return false;
 }
