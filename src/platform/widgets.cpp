@@ -310,7 +310,7 @@ QVariant KeyLineEdit::inputMethodQuery(Qt::InputMethodQuery query, QVariant argu
     // swallow Y and N as the start of a word: held, the entry is off for it.
     if (query == Qt::ImEnabled && m_held)
         return false;
-    return QLineEdit::inputMethodQuery(query, argument);
+    return QLineEdit::inputMethodQuery(query, std::move(argument));
 }
 
 void KeyLineEdit::inputMethodEvent(QInputMethodEvent *event)
