@@ -26,12 +26,20 @@ SlotBytes slotNamed(const QByteArray &tag)
 const SlotBytes oldSlot = slotNamed("old");
 const SlotBytes newSlot = slotNamed("new");
 
+// A new day of the same game: the word lists as they were, the rest new.
+SlotBytes nextDay()
+{
+    SlotBytes bytes = newSlot;
+    std::copy_n(oldSlot.begin(), 3, bytes.begin());
+    return bytes;
+}
+
 // What the slot reads as with nothing failing; "mix" for anything else.
-QString slotOnDisk(const QString &folder)
+QString slotOnDisk(const QString &folder, const SlotBytes &fresh = newSlot)
 {
     DiskFileOps disk;
     const auto bytes = SlotStore(disk, folder).load();
-    return !bytes ? "none" : *bytes == oldSlot ? "old" : *bytes == newSlot ? "new" : "mix";
+    return !bytes ? "none" : *bytes == oldSlot ? "old" : *bytes == fresh ? "new" : "mix";
 }
 
 QStringList filesIn(const QString &folder)
@@ -78,32 +86,39 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("failAt");
         QTest::addColumn<bool>("killed");
-        // Every operation that a clean save of the new slot over the old takes.
-        QTemporaryDir dir;
-        FaultyFileOps files;
-        SlotStore store(files, dir.path());
-        store.save(oldSlot);
-        files.failAt(0);
-        store.save(newSlot);
-        QVERIFY(files.operations() >= 20);
-        for (int n = 1; n <= files.operations(); ++n) {
-            QTest::addRow("operation %d fails", n) << n << false;
-            QTest::addRow("killed before operation %d", n) << n << true;
+        QTest::addColumn<bool>("keepSame");
+        // Every operation that a clean save of the new slot over the old
+        // takes, and of the next day's, whose files already on disk stay.
+        for (const bool keepSame : {false, true}) {
+            QTemporaryDir dir;
+            FaultyFileOps files;
+            SlotStore store(files, dir.path());
+            store.save(oldSlot);
+            files.failAt(0);
+            store.save(keepSame ? nextDay() : newSlot, keepSame ? SlotStore::SameFiles::Keep : SlotStore::SameFiles::Rewrite);
+            QVERIFY(files.operations() >= 15);
+            const char *save = keepSame ? "next day" : "new slot";
+            for (int n = 1; n <= files.operations(); ++n) {
+                QTest::addRow("%s: operation %d fails", save, n) << n << false << keepSame;
+                QTest::addRow("%s: killed before operation %d", save, n) << n << true << keepSame;
+            }
         }
     }
     void everyFailingOperationKeepsOneWholeSave()
     {
         QFETCH(int, failAt);
         QFETCH(bool, killed);
+        QFETCH(bool, keepSame);
         QTemporaryDir dir;
         FaultyFileOps files;
         SlotStore store(files, dir.path());
         QVERIFY(store.save(oldSlot));
         files.failAt(failAt, killed ? FaultyFileOps::StopFromThere : FaultyFileOps::FailOne);
-        const bool saved = store.save(newSlot);
+        const SlotBytes fresh = keepSame ? nextDay() : newSlot;
+        const bool saved = store.save(fresh, keepSame ? SlotStore::SameFiles::Keep : SlotStore::SameFiles::Rewrite);
         // A save that reports success really is on disk; one that reports
         // failure left the old one, or, killed after its last step, the new.
-        const QString found = slotOnDisk(dir.path());
+        const QString found = slotOnDisk(dir.path(), fresh);
         QVERIFY2(found == (saved ? "new" : "old") || (killed && found == QLatin1String("new")), qPrintable(found));
         QCOMPARE(filesIn(dir.path()), slotFileNames); // the load cleared every leftover
     }
@@ -130,6 +145,21 @@ private Q_SLOTS:
         QCOMPARE(SlotStore(files, folder).save(newSlot), failing.isEmpty());
         QCOMPARE(slotOnDisk(folder), found);
         QCOMPARE(filesIn(folder), failing.isEmpty() ? slotFileNames : QStringList());
+    }
+
+    // A save that keeps what is already on disk writes only what changed.
+    void keptFilesAreNotWritten()
+    {
+        QTemporaryDir dir;
+        FaultyFileOps files;
+        SlotStore store(files, dir.path());
+        QVERIFY(store.save(oldSlot));
+        files.failOn(QStringLiteral("write kotoba0.dat.new"));
+        QVERIFY(store.save(nextDay(), SlotStore::SameFiles::Keep));
+        QCOMPARE(slotOnDisk(dir.path(), nextDay()), "new");
+        QVERIFY(!store.save(newSlot, SlotStore::SameFiles::Keep));
+        QVERIFY(!store.save(nextDay()));
+        QCOMPARE(slotOnDisk(dir.path(), nextDay()), "new");
     }
 
     // Killed while undoing a save whose move failed: the next load finishes

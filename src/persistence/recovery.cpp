@@ -29,6 +29,7 @@ public:
     {
     }
     Entry entry(const QString &path) override { return m_files.entry(path); }
+    std::optional<QStringList> names(const QString &folder) override { return m_files.names(folder); }
     std::optional<QByteArray> read(const QString &path, qint64 limit) override { return m_files.read(path, limit); }
     bool write(const QString &path, const QByteArray &bytes) override { return m_files.write(path, bytes); }
     bool sync(const QString &) override { return true; }
@@ -76,7 +77,7 @@ void Fom::WriteRecoveryCopy()
     const auto bytes = encodeSlot(CurrentSlot());
     UnflushedFiles files(m_files);
     SlotStore store(files, RecoveryPath());
-    if (bytes && store.save(*bytes))
+    if (bytes && store.save(*bytes, SlotStore::SameFiles::Keep))
         return;
     // Play goes on regardless; one line says the copy is not being kept.
     if (!m_recoveryWarned)

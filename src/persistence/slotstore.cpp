@@ -73,6 +73,26 @@ QStringList SlotStore::helperPaths(int set) const
     return paths;
 }
 
+QStringList SlotStore::taken(const QStringList &paths)
+{
+    const auto listing = m_files.names(m_folder);
+    QStringList found;
+    for (const QString &path : paths) {
+        // A folder that cannot be listed is asked name by name.
+        if (listing ? listing->contains(path.mid(m_folder.size())) : m_files.exists(path))
+            found << path;
+    }
+    return found;
+}
+
+bool SlotStore::holds(int file, const QByteArray &bytes)
+{
+    if (m_files.entry(path(file)) != FileOps::Entry::File)
+        return false;
+    const auto stored = m_files.read(path(file), fileSizeLimit);
+    return stored && *stored == bytes;
+}
+
 bool SlotStore::keepError()
 {
     m_error = m_files.lastError();
@@ -87,7 +107,7 @@ bool SlotStore::folderUsable()
     return m_folderAbsolute;
 }
 
-bool SlotStore::save(const SlotBytes &bytes)
+bool SlotStore::save(const SlotBytes &bytes, SameFiles same)
 {
     if (!folderUsable())
         return false;
@@ -98,11 +118,20 @@ bool SlotStore::save(const SlotBytes &bytes)
     const int set = freeNameSet();
     if (set < 0)
         return false;
-    if (!writeTemporaries(set, bytes)) {
+    QList<int> replaced;
+    for (int i = 0; i < slotfiles::count; ++i) {
+        if (same == SameFiles::Rewrite || !holds(i, bytes[i]))
+            replaced << i;
+    }
+    if (replaced.isEmpty())
+        return true;
+    if (!writeTemporaries(set, bytes, replaced)) {
         keepError();
         removeLeftovers(set);
         return false;
     }
+    // A kept file counts as backed up: with no ".old" of it, undoing the
+    // save leaves it where it is.
     QList<int> backedUp;
     for (int i = 0; i < slotfiles::count; ++i) {
         if (m_files.exists(path(i)))
@@ -118,7 +147,7 @@ bool SlotStore::save(const SlotBytes &bytes)
             removeLeftovers(set);
         return false;
     }
-    if (!moveIntoPlace(set, backedUp)) {
+    if (!moveIntoPlace(set, backedUp, replaced)) {
         keepError();
         rollBack(set, backedUp);
         return false;
@@ -141,8 +170,7 @@ bool SlotStore::slotNamesHoldFiles()
 int SlotStore::freeNameSet()
 {
     for (int set = 0; set < nameSets; ++set) {
-        const QStringList paths = helperPaths(set);
-        if (std::ranges::none_of(paths, [this](const QString &path) { return m_files.exists(path); }))
+        if (taken(helperPaths(set)).isEmpty())
             return set;
     }
     // Name what holds the first set: the player can remove it.
@@ -157,10 +185,10 @@ int SlotStore::freeNameSet()
     return -1;
 }
 
-bool SlotStore::writeTemporaries(int set, const SlotBytes &bytes)
+bool SlotStore::writeTemporaries(int set, const SlotBytes &bytes, const QList<int> &replaced)
 {
     // Their names reach the disk with the journal's, in the same folder.
-    for (int i = 0; i < slotfiles::count; ++i) {
+    for (int i : replaced) {
         if (!m_files.write(newPath(i, set), bytes[i]) || !m_files.sync(newPath(i, set)))
             return false;
     }
@@ -201,9 +229,9 @@ SlotStore::Journal SlotStore::readJournal(int set)
     return journal;
 }
 
-bool SlotStore::moveIntoPlace(int set, const QList<int> &backedUp)
+bool SlotStore::moveIntoPlace(int set, const QList<int> &backedUp, const QList<int> &replaced)
 {
-    for (int i = 0; i < slotfiles::count; ++i) {
+    for (int i : replaced) {
         if (backedUp.contains(i) && !m_files.rename(path(i), oldPath(i, set)))
             return false;
         if (!m_files.rename(newPath(i, set), path(i)))
@@ -267,10 +295,8 @@ void SlotStore::removeLeftovers(int set)
 {
     // Only ever called with no journal of this set in force: these belong to
     // no save. What cannot be removed keeps this set's names from the next.
-    for (const QString &path : helperPaths(set)) {
-        if (m_files.exists(path))
-            m_files.remove(path);
-    }
+    for (const QString &path : taken(helperPaths(set)))
+        m_files.remove(path);
 }
 
 bool SlotStore::hasSlot()

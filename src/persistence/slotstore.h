@@ -28,7 +28,10 @@ public:
     // folder the game happened to be started from.
     SlotStore(FileOps &files, QString folder);
 
-    bool save(const SlotBytes &bytes);
+    // What a save does with a file that already holds its new bytes.
+    enum class SameFiles { Rewrite, Keep };
+    // Keeping them makes a save that changes one file cost one file's work.
+    bool save(const SlotBytes &bytes, SameFiles same = SameFiles::Rewrite);
     // The six files as stored; nothing when one is missing or unreadable.
     std::optional<SlotBytes> load();
     // Finishes or undoes an interrupted save and removes its leftovers.
@@ -59,13 +62,16 @@ private:
     QString oldPath(int file, int set) const;
     QString journalPath(int set) const;
     QStringList helperPaths(int set) const;
+    // Those of `paths` that are taken, seen in one listing of the folder.
+    QStringList taken(const QStringList &paths);
+    bool holds(int file, const QByteArray &bytes);
     bool folderUsable();
     bool slotNamesHoldFiles();
     int freeNameSet();
     Journal readJournal(int set);
     bool writeJournal(int set, const QString &state, const QList<int> &backedUp);
-    bool writeTemporaries(int set, const SlotBytes &bytes);
-    bool moveIntoPlace(int set, const QList<int> &backedUp);
+    bool writeTemporaries(int set, const SlotBytes &bytes, const QList<int> &replaced);
+    bool moveIntoPlace(int set, const QList<int> &backedUp, const QList<int> &replaced);
     bool rollBack(int set, const QList<int> &backedUp);
     bool finishForward(int set);
     bool undo(int set, const QList<int> &backedUp);

@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <dirent.h>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -86,6 +87,18 @@ FileOps::Entry DiskFileOps::entry(const QString &path)
         return Entry::File;
     fail(path, notAFile(status.st_mode));
     return Entry::Other;
+}
+
+std::optional<QStringList> DiskFileOps::names(const QString &folder)
+{
+    DIR *listing = ::opendir(native(folder).constData());
+    if (!listing)
+        return std::nullopt;
+    QStringList found;
+    while (const dirent *item = ::readdir(listing))
+        found << QFile::decodeName(item->d_name);
+    ::closedir(listing);
+    return found;
 }
 
 bool DiskFileOps::fileOrMissing(const QString &path)

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -26,6 +27,9 @@ public:
     // lastError() says what it is.
     virtual Entry entry(const QString &path) = 0;
     bool exists(const QString &path) { return entry(path) != Entry::Missing; }
+    // The names in `folder`, of whatever kind; nothing when it cannot be
+    // listed. A question like entry(): one look instead of one per name.
+    virtual std::optional<QStringList> names(const QString &folder) = 0;
     // The whole file; nothing when it cannot be read or is larger than `limit`.
     virtual std::optional<QByteArray> read(const QString &path, qint64 limit) = 0;
     // Creates or truncates the file and writes all of `bytes`.
@@ -50,6 +54,7 @@ class DiskFileOps final : public FileOps
 {
 public:
     Entry entry(const QString &path) override;
+    std::optional<QStringList> names(const QString &folder) override;
     std::optional<QByteArray> read(const QString &path, qint64 limit) override;
     bool write(const QString &path, const QByteArray &bytes) override;
     bool sync(const QString &path) override;

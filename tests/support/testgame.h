@@ -147,6 +147,7 @@ public:
         m_injected = false;
         return m_disk.entry(path);
     }
+    std::optional<QStringList> names(const QString &folder) override { return m_disk.names(folder); }
     std::optional<QByteArray> read(const QString &path, qint64 limit) override
     {
         return pass("read", path) ? m_disk.read(path, limit) : std::nullopt;
