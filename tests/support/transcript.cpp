@@ -317,6 +317,7 @@ QStringList replay(const QStringList &lines, QString *error)
         const bool comment = line.startsWith(u'#');
         if ((line.startsWith(QLatin1String("> ")) || comment) && !player.run(comment ? line : line.mid(2))) {
             *error = line + ": " + player.error;
+            player.out << "! the script stopped here: " + *error;
             break;
         }
     }
