@@ -1,0 +1,233 @@
+// SPDX-FileCopyrightText: 2026 The もけもけ developers
+// SPDX-License-Identifier: MIT
+
+#include "gameprobe.h"
+
+#include "platform/listbox.h"
+#include "testgame.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QTest>
+
+namespace {
+
+class DrawnRandom final : public RandomSource
+{
+public:
+    explicit DrawnRandom(std::function<double()> draw) : m_draw(std::move(draw)) {}
+    double next() override { return m_draw(); }
+
+private:
+    std::function<double()> m_draw;
+};
+
+// The music device's commands and the wave player, in plain words.
+class HeardSound final : public SoundBackend
+{
+public:
+    explicit HeardSound(std::function<void(const QString &)> heard) : m_heard(std::move(heard)) {}
+    void sendCommand(const QString &command) override
+    {
+        static const QMap<QString, QString> words{{"close MIDI notify", "music close"},
+                                                 {"play MIDI notify", "music play"},
+                                                 {"stop MIDI notify", "music stop"},
+                                                 {"close WAVE notify", "effects close"}};
+        if (command.startsWith(QLatin1String("open \"")))
+            m_heard(QStringLiteral("sound: music open ") + QFileInfo(command.section(u'"', 1, 1)).fileName());
+        else
+            m_heard(QStringLiteral("sound: ") + words.value(command, QStringLiteral("unknown ") + command));
+    }
+    void playWave(const QString &path) override { m_heard(QStringLiteral("sound: effect ") + QFileInfo(path).fileName()); }
+
+private:
+    std::function<void(const QString &)> m_heard;
+};
+
+QString yesNo(bool yes)
+{
+    return yes ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+class AnsweredDialogs final : public Dialogs
+{
+public:
+    AnsweredDialogs(GameProbe &probe, std::function<void(const QString &)> heard) : m_probe(probe), m_heard(std::move(heard)) {}
+    void message(const QString &text) override { m_heard(QStringLiteral("box: ") + text); }
+    void failure(const QString &text, const QString &details) override
+    {
+        m_heard(QStringLiteral("box: %1 (details: %2)").arg(text, details));
+    }
+    QString input(const QString &prompt, const QString &title) override
+    {
+        const QString name = m_probe.names.isEmpty() ? QString() : m_probe.names.takeFirst();
+        m_heard(QStringLiteral("input box [%1] %2 -> %3").arg(title, prompt, name.isEmpty() ? "cancel" : '"' + name + '"'));
+        return name;
+    }
+    bool ask(const QString &question, const QString &details, bool yesByDefault) override
+    {
+        const bool yes = m_probe.replies.isEmpty() || m_probe.replies.takeFirst();
+        m_heard(QStringLiteral("question box: %1 (details: %2, default %3) -> %4")
+                    .arg(question, details, yesNo(yesByDefault), yesNo(yes)));
+        return yes;
+    }
+    bool helpPage(const QString &text, int number, int count) override
+    {
+        const bool next = m_probe.pages.isEmpty() || m_probe.pages.takeFirst();
+        m_heard(QStringLiteral("help page %1/%2: %3 -> %4").arg(number).arg(count).arg(text, next ? "next" : "close"));
+        return next;
+    }
+
+private:
+    GameProbe &m_probe;
+    std::function<void(const QString &)> m_heard;
+};
+
+QString colourName(int rgb)
+{
+    static const QMap<int, QString> names{{255, "red"}, {65280, "green"}, {16711680, "blue"}, {16777215, "white"}};
+    return names.value(rgb, QString::number(rgb));
+}
+
+QString state(const QWidget *control)
+{
+    return QString(control->isEnabled() ? "enabled" : "disabled") + (control->isVisibleTo(control->window()) ? "" : " hidden");
+}
+
+QString rows(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts.join(QStringLiteral(" | ")) + QStringLiteral(" (selected %1, %2)").arg(listbox::selected(list)).arg(state(list));
+}
+
+// Every item of a menu, by its path of captions: enabled and checked.
+void addMenu(QMap<QString, QString> &seen, const QString &path, const QList<QAction *> &actions)
+{
+    for (QAction *action : actions) {
+        if (action->isSeparator())
+            continue;
+        const QString name = path + action->text().remove(u'&');
+        seen[name] = QString(action->isEnabled() ? "enabled" : "disabled") + (action->isVisible() ? "" : " hidden")
+                     + (action->isCheckable() ? (action->isChecked() ? " checked" : " unchecked") : "");
+        if (action->menu())
+            addMenu(seen, name + '/', action->menu()->actions());
+    }
+}
+
+} // namespace
+
+struct GameProbe::Game
+{
+    Game(GameProbe &probe, std::function<double()> draw, std::function<void(const QString &)> heard)
+        : random(std::move(draw)), sound(heard), dialogs(probe, heard)
+    {
+    }
+    DrawnRandom random;
+    HeardSound sound;
+    AnsweredDialogs dialogs;
+    PictureFolder folder;
+    std::unique_ptr<Fom> fom;
+};
+
+GameProbe::GameProbe(std::function<double()> draw, std::function<void(const QString &)> heard)
+    : m_game(std::make_unique<Game>(*this, std::move(draw), std::move(heard)))
+{
+}
+
+GameProbe::~GameProbe() = default;
+
+bool GameProbe::start()
+{
+    Game &g = *m_game;
+    QFile::copy(QStringLiteral(GAME_HELP_FILE), g.folder.path() + QStringLiteral("help.txt"));
+    g.fom = std::make_unique<Fom>(Fom::Services{g.random, g.dialogs, g.sound, g.folder.path()});
+    if (!g.fom->Form_Load())
+        return false;
+    g.fom->show();
+    QApplication::setActiveWindow(g.fom.get());
+    // The music starts once the first frame is on screen.
+    return QTest::qWaitForWindowExposed(g.fom.get());
+}
+
+void GameProbe::close()
+{
+    m_game->fom->close();
+}
+
+void GameProbe::crash()
+{
+    m_game->fom.reset();
+}
+
+QMainWindow *GameProbe::window() const
+{
+    return m_game->fom.get();
+}
+
+QString GameProbe::saveFolder() const
+{
+    return m_game->folder.path();
+}
+
+QWidget *GameProbe::control(const QString &name) const
+{
+    const Fom &f = *m_game->fom;
+    const QStringList kinds{"名詞", "動詞", "形容詞"};
+    const int k = kinds.indexOf(name.section(u' ', 1));
+    const QString what = name.section(u' ', 0, 0);
+    if (k >= 0)
+        return QMap<QString, QWidget *>{{"list", f.Lst[k]}, {"option", f.Opt[k]}, {"わすれる", f.ComLstQra[k]}}.value(what);
+    const QMap<QString, QWidget *> controls{{"message", f.Lbl},    {"alien", f.Img},     {"frame", f.Pic},
+                                            {"prompt", f.ShpCli},  {"entry", f.Txt},     {"おしえる", f.ADD},
+                                            {"つかう", f.ComItem}, {"上書き", f.Chk}, {"転送箱", f.LstItem},
+                                            {"値段", f.LstItemMoney}};
+    return controls.value(name);
+}
+
+QList<std::pair<QString, QTimer *>> GameProbe::clocks() const
+{
+    const Fom &f = *m_game->fom;
+    return {{"motion", f.Tim},      {"face flip", f.Tim2},       {"prompt blink", f.TimShpCli},
+            {"speech", f.TimSay},   {"question wait", f.TimQst}, {"day", f.TimDay},
+            {"recovery pause", f.RecoveryCooldown}};
+}
+
+QMap<QString, QString> GameProbe::seen() const
+{
+    QMap<QString, QString> seen;
+    const Fom *f = m_game->fom.get();
+    seen["window"] = f && f->isVisible() ? "shown" : "gone";
+    if (!f)
+        return seen;
+    const auto &r = f->ImgRect;
+    seen["message"] = f->Lbl->caption();
+    seen["prompt"] = f->ShpCli->isVisibleTo(f) ? colourName(f->ShpCli->foreColor()) : "hidden";
+    seen["alien"] = m_game->folder.nameOf(f->Img->picture())
+                    + QStringLiteral(" at %1,%2 size %3x%4").arg(r.left).arg(r.top).arg(r.width).arg(r.height);
+    seen["tint"] = f->Shp->isVisibleTo(f) ? colourName(f->Shp->backColor()) : "hidden";
+    seen["question hint"] = f->LblQstKazari->isVisibleTo(f) ? f->LblQstKazari->caption() : "hidden";
+    seen["day"] = f->LblHi->caption() + f->LblHiKazari->caption();
+    seen["money"] = f->LblMoney->caption() + f->LblMoneyKazari->caption();
+    seen["item hint"] = f->LblItem->caption();
+    for (const QString &kind : QStringList{"名詞", "動詞", "形容詞"}) {
+        seen["list " + kind] = rows(qobject_cast<QListWidget *>(control("list " + kind)));
+        const auto *option = qobject_cast<QAbstractButton *>(control("option " + kind));
+        seen["option " + kind] = state(option) + (option->isChecked() ? " chosen" : "");
+    }
+    seen["転送箱"] = rows(f->LstItem);
+    seen["値段"] = rows(f->LstItemMoney);
+    seen["entry"] = '"' + f->Txt->text() + "\" " + state(f->Txt) + (f->Txt->isReadOnly() ? " held" : "") + ' '
+                    + colourName(f->Txt->foreColor());
+    seen["上書き"] = state(f->Chk) + (f->Chk->isChecked() ? " checked" : " unchecked");
+    for (const QString &button : QStringList{"おしえる", "つかう", "わすれる 名詞", "わすれる 動詞", "わすれる 形容詞"}) {
+        const auto *image = static_cast<ImageControl *>(control(button));
+        seen[button] = state(image) + ' ' + m_game->folder.nameOf(image->picture()) + (image->appearance() ? " raised" : "");
+    }
+    addMenu(seen, "menu ", f->menuBar()->actions());
+    for (const auto &[name, clock] : clocks())
+        seen["clock " + name] = QStringLiteral("%1 ms %2").arg(clock->interval()).arg(clock->isActive() ? "running" : "stopped");
+    return seen;
+}
