@@ -17,6 +17,7 @@ program that failed, and its first failing function) and the score.
     tools/seed_faults.py -k items        # only faults whose title contains "items"
     tools/seed_faults.py --check         # only check that every fault still applies
     tools/seed_faults.py --faults FILE   # the faults of another file, same format
+    tools/seed_faults.py --tests transcripts  # what these test programs alone catch
 
 The scratch folder (default: $TMPDIR/mokemoke-faults) is kept between runs so
 that the next run rebuilds only what changed.
@@ -165,6 +166,7 @@ def main():
     parser.add_argument("--scratch", type=Path,
                         default=Path(os.environ.get("TMPDIR", "/tmp")) / "mokemoke-faults",
                         help="scratch folder (default: %(default)s)")
+    parser.add_argument("--tests", default="", help="only the test programs whose name contains this text")
     parser.add_argument("-j", dest="jobs", type=int, default=2, help="build jobs (default: 2)")
     options = parser.parse_args()
     # Stopped from outside, it still takes the fault out of the scratch copy.
@@ -187,7 +189,7 @@ def main():
 
     build_dir = scratch / "build"
     env = configure(src, build_dir)
-    programs = test_programs(src)
+    programs = [p for p in test_programs(src) if options.tests in p]
     print(f"Building {len(programs)} test programs in {build_dir} ...", flush=True)
     ok, log = build(build_dir, programs, env, options.jobs)
     if not ok:
