@@ -70,10 +70,10 @@ int startOnce(int argc, char *argv[], Mode mode, const QString &folder)
         const QTemporaryDir saves; // the slot is never written: nothing closes the window
         return playGame({folder, saves.path() + QLatin1Char('/')});
     }
-    DesktopSoundBackend sound;
+    DesktopSound sound;
     if (mode == Bare) {
-        sound.sendCommand(QStringLiteral("open \"%1bgm.wav\" alias MIDI").arg(folder));
-        sound.sendCommand(QStringLiteral("play MIDI notify"));
+        sound.openMusic(folder + QStringLiteral("bgm.wav"));
+        sound.playMusic();
     }
     QWidget window;
     window.resize(512, 683); // the game's size on a 768-pixel screen

@@ -193,7 +193,7 @@ private:
 
     ScriptedRandom m_random;
     ScriptedDialogs m_dialogs;
-    DesktopSoundBackend m_sound;
+    DesktopSound m_sound;
     PictureFolder m_folder;
     SinkMonitor m_monitor;
     std::unique_ptr<Fom> m_fom;
