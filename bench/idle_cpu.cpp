@@ -77,7 +77,7 @@ double gameShare(double seconds, const QString &folder, bool still)
 {
     ScriptedRandom random; // every draw 0: the alien talks, never asks
     ScriptedDialogs dialogs; // both names cancelled
-    DesktopSoundBackend sound;
+    DesktopSound sound;
     Fom fom({random, dialogs, sound, folder, QDir::tempPath()});
     if (!fom.Form_Load())
         return -1;
@@ -100,9 +100,9 @@ int main(int argc, char *argv[])
     if (argc == 3 && qstrcmp(argv[1], "setup") == 0) {
         QElapsedTimer clock;
         clock.start();
-        DesktopSoundBackend sound;
-        sound.sendCommand(QStringLiteral("open \"%1/bgm.wav\" alias MIDI").arg(QString::fromLocal8Bit(argv[2])));
-        sound.sendCommand(QStringLiteral("play MIDI notify"));
+        DesktopSound sound;
+        sound.openMusic(QString::fromLocal8Bit(argv[2]) + QStringLiteral("/bgm.wav"));
+        sound.playMusic();
         std::printf("sound set-up and the tune started: %.1f ms (%s)\n", clock.nsecsElapsed() / 1e6,
                     sound.hasOutput() ? "audio output found" : "no audio output");
         return 0;

@@ -3,7 +3,7 @@
 
 // Start to window: the time from starting a program to its window's first
 // picture on screen, for the game and for a bare Qt window that sets up the
-// same music player (the same sound backend, the tune opened and playing)
+// same music player (the same desktop sound, the tune opened and playing)
 // before it shows itself; and, for scale, a bare window without sound. Each
 // start is a fresh process, since the libraries, the display and the sound
 // server are set up once a process; they take turns, so other work on the
@@ -70,10 +70,10 @@ int startOnce(int argc, char *argv[], Mode mode, const QString &folder)
         const QTemporaryDir saves; // the slot is never written: nothing closes the window
         return playGame({folder, saves.path() + QLatin1Char('/')});
     }
-    DesktopSoundBackend sound;
+    DesktopSound sound;
     if (mode == Bare) {
-        sound.sendCommand(QStringLiteral("open \"%1bgm.wav\" alias MIDI").arg(folder));
-        sound.sendCommand(QStringLiteral("play MIDI notify"));
+        sound.openMusic(folder + QStringLiteral("bgm.wav"));
+        sound.playMusic();
     }
     QWidget window;
     window.resize(512, 683); // the game's size on a 768-pixel screen

@@ -77,12 +77,12 @@ private Q_SLOTS:
         SlotBytes files = exampleSlotFiles();
         files[slotfiles::Str] = status;
         writeSlotFiles(game->folder.path(), files);
-        game->sound.commands.clear();
+        game->sound.requests.clear();
         fom.menu1[1]->trigger();
         QVERIFY(!fom.LblQstKazari->isVisibleTo(&fom));
         QCOMPARE(fom.TimDay->interval(), dayInterval);
         QCOMPARE(fom.menu2[3]->isChecked(), music);
-        QCOMPARE(game->sound.commands.first(), music ? "play MIDI notify" : "stop MIDI notify");
+        QCOMPARE(game->sound.requests.first(), music ? "music play" : "music stop");
         QCOMPARE(fom.SceneMode, mode);
         QCOMPARE(fom.TimSay->isActive(), mode == QLatin1String("tyu"));
         QCOMPARE(fom.menuSpecl->menuAction()->isEnabled(), specialMenu);

@@ -179,6 +179,21 @@ private Q_SLOTS:
         QVERIFY(silent(800));
     }
 
+    // A tune that cannot be read silences the one before it and plays
+    // nothing; the effects sound on.
+    void aMissingTunePlaysNothing()
+    {
+        m_sound.openMusic(m_folder.path() + QStringLiteral("bgm.wav"));
+        m_sound.playMusic();
+        QVERIFY(heardWithin(5000));
+        m_sound.openMusic(m_folder.path() + QStringLiteral("missing.wav"));
+        m_sound.playMusic();
+        QTest::qWait(300);
+        QVERIFY(silent(800));
+        m_sound.playEffect(m_folder.path() + QStringLiteral("se0.wav"));
+        QVERIFY(heardWithin(5000));
+    }
+
 private:
     // Whether the sink plays only zeros over the next `milliseconds`. Once
     // primed, the monitor delivers them as they are played: a recording
@@ -193,7 +208,7 @@ private:
 
     ScriptedRandom m_random;
     ScriptedDialogs m_dialogs;
-    DesktopSoundBackend m_sound;
+    DesktopSound m_sound;
     PictureFolder m_folder;
     SinkMonitor m_monitor;
     std::unique_ptr<Fom> m_fom;

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // The sound effects and the options menu: "SE", fast time and the music,
-// with the command strings the game sends to the music device.
+// with the requests the game makes of its sound.
 
 #include "testgame.h"
 
@@ -50,24 +50,23 @@ private Q_SLOTS:
         Fom &fom = *game->fom;
         if (!effectsOn)
             fom.menu2[4]->trigger();
-        game->sound.waves.clear();
-        game->sound.commands.clear();
+        game->sound.requests.clear();
         causeEffect(number);
-        const QString file = game->folder.path() + QStringLiteral("se%1.wav").arg(number - 1);
-        QCOMPARE(game->sound.waves, effectsOn ? QStringList{file} : QStringList());
-        QCOMPARE(game->sound.commands, QStringList()); // the music plays on
+        const QString effect = QStringLiteral("effect %1se%2.wav").arg(game->folder.path()).arg(number - 1);
+        // Nothing else: the music plays on.
+        QCOMPARE(game->sound.requests, effectsOn ? QStringList{effect} : QStringList());
     }
 
     // "BGM" stops the music and keeps its place; checked again, it plays on.
     void musicOption()
     {
         Fom &fom = *game->fom;
-        game->sound.commands.clear();
+        game->sound.requests.clear();
         fom.menu2[3]->trigger();
         QVERIFY(!fom.menu2[3]->isChecked());
         fom.menu2[3]->trigger();
         QVERIFY(fom.menu2[3]->isChecked());
-        QCOMPARE(game->sound.commands, (QStringList{"stop MIDI notify", "play MIDI notify"}));
+        QCOMPARE(game->sound.requests, (QStringList{"music stop", "music play"}));
     }
 
     void fastTimeOption()

@@ -144,13 +144,13 @@ private Q_SLOTS:
             fom->StartScene(QStringLiteral("situ"));
         fom->LblButton = 0;
         fom->Txt->setText(QStringLiteral("ab"));
-        game->sound.waves.clear();
+        game->sound.requests.clear();
         QKeyEvent event(QEvent::KeyPress, press.key, press.modifiers); // the key alone, the modifiers held
         QApplication::sendEvent(fom->Txt, &event);
         QCOMPARE(int(fom->WordKind), press.kind < 0 ? kindBefore : press.kind);
         QCOMPARE(fom->Txt->text(), press.kind >= 0 && !press.inScene ? QString() : QStringLiteral("ab"));
         QCOMPARE(fom->LblButton, press.answer);
-        QCOMPARE(game->sound.waves.size(), press.sounds ? 1 : 0);
+        QCOMPARE(game->sound.requests.size(), press.sounds ? 1 : 0);
         QCOMPARE(fom->SceneMode.endsWith(QLatin1String("ivent")), press.answer != 0);
         QVERIFY(fom->Txt->hasFocus());
     }

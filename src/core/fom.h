@@ -4,8 +4,8 @@
 #pragma once
 
 #include "core/heldclocks.h"
-#include "platform/multimedia.h"
 #include "platform/services.h"
+#include "platform/soundoutput.h"
 #include "platform/widgets.h"
 
 #include <QAction>
@@ -38,7 +38,7 @@ public:
     {
         RandomSource &random;
         Dialogs &dialogs;
-        SoundBackend &sound;
+        SoundOutput &sound;
         QString appPath; // the program folder, ending in '/'
         // Where the save slot lives; empty means beside the program.
         QString savePath = QString();
@@ -285,7 +285,7 @@ private:
     RandomSource &m_random;
     ClockHoldingDialogs m_holdingDialogs; // every box of the game holds its clocks
     Dialogs &m_dialogs;
-    SoundBackend &m_sound;
+    SoundOutput &m_sound;
     FileOps &m_files;
     QString m_saveFolderProblem;
     bool m_recoveryDue = false;    // a day passed during the cool-down

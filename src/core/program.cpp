@@ -17,7 +17,7 @@ int playGame(const GameFolders &folders)
     installQtJapanese(); // without it the dialogs keep Qt's English buttons
     ClockSeededRandom random;
     WidgetDialogs dialogs;
-    DesktopSoundBackend sound; // sets itself up once the window is on screen
+    DesktopSound sound; // sets itself up once the window is on screen
     Fom window({random, dialogs, sound, folders.appPath, folders.savePath, nullptr, folders.saveProblem});
     dialogs.setParent(&window);
     if (!window.Form_Load()) {

@@ -11,7 +11,6 @@
 #include "platform/firstframe.h"
 #include "platform/pictures.h"
 #include "platform/stderrlog.h"
-#include "sound/kyoyokansu.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -42,17 +41,13 @@ Fom::Fom(const Services &services, QWidget *parent)
     // The game's font is a Windows one; IPA P Mincho has the same metrics.
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐ明朝"), QStringLiteral("IPAPMincho"));
     setWindowTitle(texts::gameTitle());
-    共用関数::SetBackend(&m_sound);
     CreateControls();
     CreateMenus();
     CreateTimers();
     ConnectHandlers();
 }
 
-Fom::~Fom()
-{
-    共用関数::ReleaseBackend(&m_sound);
-}
+Fom::~Fom() = default;
 
 bool Fom::Form_Load()
 {
@@ -122,8 +117,8 @@ bool Fom::Form_Load()
 
 void Fom::StartMusic()
 {
-    共用関数::OpenMidi(AppPath + QStringLiteral("bgm.wav"));
-    共用関数::PlayMidi();
+    m_sound.openMusic(AppPath + QStringLiteral("bgm.wav"));
+    m_sound.playMusic();
 }
 
 void Fom::TeachInitialWords()
@@ -176,8 +171,7 @@ bool Fom::Form_Unload()
     held.keep();
     m_unloaded = true;
     DropRecoveryCopy();
-    共用関数::CloseMidi();
-    共用関数::CloseWave();
+    m_sound.closeMusic();
     StopAllTimers(); // nothing of the game may run after this point
     QCoreApplication::exit(0);
     return true;

@@ -16,7 +16,6 @@
 #include "platform/fileops.h"
 #include "platform/listbox.h"
 #include "platform/stderrlog.h"
-#include "sound/kyoyokansu.h"
 
 #ifndef GAME_HOMEPAGE
 #define GAME_HOMEPAGE ""
@@ -179,9 +178,9 @@ void Fom::ApplyLoadedOptions(const std::array<bool, 5> &option)
         if (i == 1)
             TimDay->setInterval(option[i] ? 1000 : 10000);
         if (i == 3 && option[i])
-            共用関数::PlayMidi();
+            m_sound.playMusic();
         else if (i == 3)
-            共用関数::StopMidi();
+            m_sound.stopMusic();
     }
 }
 

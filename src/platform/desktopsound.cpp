@@ -5,7 +5,6 @@
 
 #include "platform/effectplayer.h"
 #include "platform/loopingmusicplayer.h"
-#include "platform/musicdevice.h"
 
 #include <QAudioDevice> // QMediaDevices needs it complete on Qt 6.4
 #include <QMediaDevices>
@@ -30,31 +29,45 @@ bool audioOutputAvailable()
 
 } // namespace
 
-DesktopSoundBackend::DesktopSoundBackend() = default;
-
-DesktopSoundBackend::~DesktopSoundBackend() = default;
-
-bool DesktopSoundBackend::hasOutput()
+bool DesktopSound::hasOutput()
 {
     if (!m_setUp) {
         m_setUp = true;
         if (!audioOutputAvailable()) {
             std::fputs("mokemoke: no audio output found, the game plays without sound\n", stderr);
         } else {
-            m_music = std::make_unique<MusicDevice>(*new LoopingMusicPlayer(&m_players));
+            m_music = new LoopingMusicPlayer(&m_players);
             m_effects = new EffectPlayer(&m_players);
         }
     }
     return m_music != nullptr;
 }
 
-void DesktopSoundBackend::sendCommand(const QString &command)
+void DesktopSound::openMusic(const QString &path)
 {
     if (hasOutput())
-        m_music->execute(command);
+        m_music->load(path);
 }
 
-void DesktopSoundBackend::playWave(const QString &path)
+void DesktopSound::playMusic()
+{
+    if (hasOutput())
+        m_music->play();
+}
+
+void DesktopSound::stopMusic()
+{
+    if (hasOutput())
+        m_music->pause();
+}
+
+void DesktopSound::closeMusic()
+{
+    if (hasOutput())
+        m_music->unload();
+}
+
+void DesktopSound::playEffect(const QString &path)
 {
     if (hasOutput())
         m_effects->play(path);

@@ -3,36 +3,33 @@
 
 #pragma once
 
-#include "platform/multimedia.h"
+#include "platform/soundoutput.h"
 
 #include <QObject>
 
-#include <memory>
-
 class EffectPlayer;
-class MusicDevice;
+class LoopingMusicPlayer;
 
-// The game's sound on the desktop: the music device's command strings run on
-// the looping music player, the effects on Qt sound effects. Making one
-// costs nothing: it sets itself up at its first command or effect, since
-// asking for the sound server can take a while and the window comes first.
+// The game's sound on the desktop: the music on the looping music player,
+// the effects on Qt sound effects. Making one costs nothing: it sets itself
+// up at its first request, since asking for the sound server can take a
+// while and the window comes first.
 // Without any audio output (no sound server) it then says so once on stderr
-// and behaves as a device that cannot be opened: every command fails and
-// nothing plays.
-class DesktopSoundBackend final : public SoundBackend
+// and plays nothing.
+class DesktopSound final : public SoundOutput
 {
 public:
-    DesktopSoundBackend();
-    ~DesktopSoundBackend() override;
-
-    void sendCommand(const QString &command) override;
-    void playWave(const QString &path) override;
+    void openMusic(const QString &path) override;
+    void playMusic() override;
+    void stopMusic() override;
+    void closeMusic() override;
+    void playEffect(const QString &path) override;
     // Sets the sound up if it is not yet, and tells whether it found an output.
     bool hasOutput();
 
 private:
     QObject m_players; // parent of the Qt players
     bool m_setUp = false;
+    LoopingMusicPlayer *m_music = nullptr;
     EffectPlayer *m_effects = nullptr;
-    std::unique_ptr<MusicDevice> m_music;
 };

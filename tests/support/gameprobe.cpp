@@ -23,25 +23,19 @@ private:
     std::function<double()> m_draw;
 };
 
-// The music device's commands and the wave player, in plain words.
-class HeardSound final : public SoundBackend
+// What the game asks of its sound, in plain words.
+class HeardSound final : public SoundOutput
 {
 public:
     explicit HeardSound(std::function<void(const QString &)> heard) : m_heard(std::move(heard)) {}
-    void sendCommand(const QString &command) override
-    {
-        static const QMap<QString, QString> words{{"close MIDI notify", "music close"},
-                                                 {"play MIDI notify", "music play"},
-                                                 {"stop MIDI notify", "music stop"},
-                                                 {"close WAVE notify", "effects close"}};
-        if (command.startsWith(QLatin1String("open \"")))
-            m_heard(QStringLiteral("sound: music open ") + QFileInfo(command.section(u'"', 1, 1)).fileName());
-        else
-            m_heard(QStringLiteral("sound: ") + words.value(command, QStringLiteral("unknown ") + command));
-    }
-    void playWave(const QString &path) override { m_heard(QStringLiteral("sound: effect ") + QFileInfo(path).fileName()); }
+    void openMusic(const QString &path) override { hear(QStringLiteral("music open ") + QFileInfo(path).fileName()); }
+    void playMusic() override { hear(QStringLiteral("music play")); }
+    void stopMusic() override { hear(QStringLiteral("music stop")); }
+    void closeMusic() override { hear(QStringLiteral("music close")); }
+    void playEffect(const QString &path) override { hear(QStringLiteral("effect ") + QFileInfo(path).fileName()); }
 
 private:
+    void hear(const QString &request) { m_heard(QStringLiteral("sound: ") + request); }
     std::function<void(const QString &)> m_heard;
 };
 

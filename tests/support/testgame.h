@@ -7,8 +7,8 @@
 #include "core/texts.h"
 #include "persistence/saveslot.h"
 #include "platform/fileops.h"
-#include "platform/multimedia.h"
 #include "platform/services.h"
+#include "platform/soundoutput.h"
 
 #include <QFile>
 #include <QStringList>
@@ -72,12 +72,17 @@ private:
     }
 };
 
-class RecordingSound final : public SoundBackend
+// Records the game's sound requests in order: "music open <path>", "music
+// play", "music stop", "music close" and "effect <path>".
+class RecordingSound final : public SoundOutput
 {
 public:
-    void sendCommand(const QString &command) override { commands.append(command); }
-    void playWave(const QString &path) override { waves.append(path); }
-    QStringList commands, waves;
+    void openMusic(const QString &path) override { requests.append(QStringLiteral("music open ") + path); }
+    void playMusic() override { requests.append(QStringLiteral("music play")); }
+    void stopMusic() override { requests.append(QStringLiteral("music stop")); }
+    void closeMusic() override { requests.append(QStringLiteral("music close")); }
+    void playEffect(const QString &path) override { requests.append(QStringLiteral("effect ") + path); }
+    QStringList requests;
 };
 
 // A program folder with every picture the game loads, each a flat colour of

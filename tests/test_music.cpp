@@ -1,48 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The もけもけ developers
 // SPDX-License-Identifier: MIT
 
-// The music device's command strings, run against a player that records
-// what it was told; and the pieces of the looping player that need no sound
-// server: reading wave files, and the loop that joins the tune's end to its
-// start.
+// The pieces of the looping music player that need no sound server:
+// reading wave files, and the loop that joins the tune's end to its start.
 
 #include "platform/loopingpcm.h"
-#include "platform/musicdevice.h"
 #include "platform/pcmwave.h"
 
-#include <QFileInfo>
 #include <QTest>
 #include <QtEndian>
 
 namespace {
-
-// Plays "bgm.wav", "other.wav" or "my tune.wav"; anything else cannot be
-// loaded. The tune advances a second at a time while it plays.
-class FakePlayer final : public MusicPlayer
-{
-public:
-    bool load(const QString &path) override
-    {
-        unload();
-        const QString name = QFileInfo(path).fileName();
-        if (!QStringList{"bgm.wav", "other.wav", "my tune.wav"}.contains(name))
-            return false;
-        file = name;
-        return true;
-    }
-    void unload() override { file.clear(); playing = false; seconds = 0; }
-    void play() override { playing = true; }
-    void pause() override { playing = false; }
-
-    QString file;
-    bool playing = false;
-    int seconds = 0;
-};
-
-// Steps are commands split at "|", with "open" and "play" short for the
-// usual two, or "~" for a second of music. Each command's outcome is "ok" or
-// "-" for a failure; then the file open, whether it plays, and where.
-struct Script { QString steps, outcomes, file; bool playing; int seconds; };
 
 // A RIFF WAVE file: "fmt " with these fields (tag, channels, rate, block
 // align, bits), then `data`; `extra` goes between the two chunks.
@@ -60,56 +28,13 @@ QByteArray wave(QList<int> fmt, const QByteArray &data, const QByteArray &extra 
 
 } // namespace
 
-class TestMusicDevice : public QObject
+class TestMusic : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void commands_data()
-    {
-        QTest::addColumn<Script>("script");
-        const auto row = [](const char *name, Script script) { QTest::newRow(name) << script; };
-        row("start-up", {"close MIDI notify|open|play|~", "- ok ok", "bgm.wav", true, 1});
-        row("stop keeps the position, play goes on", {"open|play|~|~|stop MIDI notify|~|play|~",
-            "ok ok ok ok", "bgm.wav", true, 3});
-        row("open closes the device of that name", {"open|play|~|open \"%1other.wav\" alias MIDI",
-            "ok ok ok", "other.wav", false, 0});
-        row("open closes it even when the new file cannot play", {"open|play|open \"%1missing.wav\" alias MIDI|play",
-            "ok ok - -", "", false, 0});
-        row("a file that cannot play fails every command", {"open \"%1broken.wav\" alias MIDI|play|"
-            "stop MIDI notify|close MIDI notify", "- - - -", "", false, 0});
-        row("other names and commands are ignored", {"open|play|~|close WAVE notify|stop WAVE|pause MIDI|"
-            "status MIDI mode|seek MIDI to start|play MIDI from 0|open \"%1other.wav\" alias WAVE||~",
-            "ok ok - - - - - - - -", "bgm.wav", true, 2});
-        row("words in any letter case", {"OPEN \"%1bgm.wav\" ALIAS midi|Play Midi Notify|~|STOP midi",
-            "ok ok ok", "bgm.wav", false, 1});
-        row("a quoted path keeps its spaces", {"open \"%1my tune.wav\" alias MIDI|play", "ok ok",
-            "my tune.wav", true, 0});
-        row("close lets go of the file", {"open|play|close MIDI notify|play", "ok ok ok -", "", false, 0});
-    }
-    void commands()
-    {
-        QFETCH(Script, script);
-        const auto [steps, outcomes, file, playing, seconds] = script;
-        const QString folder = QStringLiteral("/game/");
-        const QMap<QString, QString> shorthand{{"open", "open \"%1bgm.wav\" alias MIDI"}, {"play", "play MIDI notify"}};
-        FakePlayer player;
-        MusicDevice device(player);
-        QStringList results;
-        for (const QString &step : steps.split(u'|')) {
-            if (step == QLatin1String("~"))
-                player.seconds += player.playing ? 1 : 0;
-            else
-                results << (device.execute(shorthand.value(step, step).arg(folder)) ? "ok" : "-");
-        }
-        QCOMPARE(results.join(u' '), outcomes);
-        QCOMPARE(player.file, file);
-        QCOMPARE(player.playing, playing);
-        QCOMPARE(player.seconds, seconds);
-    }
-
     // The music is our own PCM; anything a plain PCM reader cannot play is
-    // refused, so that the device fails instead of playing noise.
+    // refused, so that the game plays no music instead of noise.
     void readsWaves_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -168,5 +93,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMusicDevice)
-#include "test_musicdevice.moc"
+QTEST_GUILESS_MAIN(TestMusic)
+#include "test_music.moc"
