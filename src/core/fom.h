@@ -55,7 +55,9 @@ public:
 
     // ---- Life cycle (core/startup.cpp) ----
     // False when a face or button picture cannot be read; `StartupError` then
-    // names the file and the window must not be shown.
+    // names the file and the window must not be shown. A face is only
+    // decoded once the window is up: one whose pixels prove unreadable then
+    // stops the game with the same message.
     bool Form_Load();
     void Form_Activate();
     // False when the player chose to go back to the game after all.
