@@ -9,7 +9,8 @@
 // with the music playing ("game"), the same with the alien's picture held
 // still ("still": its two animation timers stopped, so the figure is the
 // music, the speech and the clocks), and a bare widget window with the same
-// timers that plays the same file on loop through the same player ("bare").
+// timers that plays the same file on loop through the same player ("bare"),
+// and that window with a picture moving as the alien's does ("moving").
 // Run it on a sound server (bench/idle_cpu.sh starts a private one).
 
 #include "../tests/support/testgame.h"
@@ -19,6 +20,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 
@@ -73,6 +75,64 @@ private:
     LoopingMusicPlayer *m_player = new LoopingMusicPlayer(this);
 };
 
+// For scale, the least any window showing the alien must do: the bare
+// window above with a picture in a black box that moves, shrinks and grows
+// as the calm alien's does every 50 ms and flips between two ready-sized
+// frames every 100 ms, painted by a plain copy.
+class MovingPictureWindow final : public QWidget
+{
+public:
+    explicit MovingPictureWindow(const QString &music)
+        : m_bare(music)
+    {
+        resize(512, 683);
+        m_box->setGeometry(0, 0, 256, 256);
+        m_box->setAutoFillBackground(true);
+        m_box->setPalette(QPalette(Qt::black));
+        for (int frame = 0; frame < 2; ++frame) {
+            QPixmap face(256, 256);
+            face.fill(frame == 0 ? Qt::yellow : Qt::green);
+            for (int left = -1; left <= 21; ++left) // the steps the motion reaches
+                m_frames[frame].append(face.scaled(256 - 2 * (256 * left / 100), 256));
+        }
+        m_picture->setAttribute(Qt::WA_OpaquePaintEvent);
+        connect(&m_move, &QTimer::timeout, this, &MovingPictureWindow::move);
+        connect(&m_flip, &QTimer::timeout, this, [this] { m_frame ^= 1; m_picture->update(); });
+        m_move.start(50);
+        m_flip.start(100);
+    }
+
+private:
+    class Picture final : public QWidget
+    {
+    public:
+        Picture(QWidget *box, MovingPictureWindow *window) : QWidget(box), m_window(window) {}
+        void paintEvent(QPaintEvent *) override
+        {
+            QPainter(this).drawPixmap(0, 0, m_window->m_frames[m_window->m_frame][m_window->m_left + 1]);
+        }
+
+    private:
+        MovingPictureWindow *m_window;
+    };
+
+    void move()
+    {
+        if (m_left > 20 || m_left < 0)
+            m_step = -m_step;
+        m_left += m_step;
+        const int left = 256 * m_left / 100;
+        m_picture->setGeometry(left, 0, 256 - 2 * left, 256);
+    }
+
+    BareWindow m_bare; // the timers and the music
+    QWidget *m_box = new QWidget(this);
+    Picture *m_picture = new Picture(m_box, this);
+    QList<QPixmap> m_frames[2];
+    QTimer m_move, m_flip;
+    int m_left = 0, m_step = 1, m_frame = 0;
+};
+
 double gameShare(double seconds, const QString &folder, bool still)
 {
     ScriptedRandom random; // every draw 0: the alien talks, never asks
@@ -115,6 +175,10 @@ int main(int argc, char *argv[])
     double share = -1;
     if (mode == QLatin1String("game") || mode == QLatin1String("still")) {
         share = gameShare(seconds, folder, mode == QLatin1String("still"));
+    } else if (mode == QLatin1String("moving")) {
+        MovingPictureWindow window(folder + QStringLiteral("bgm.wav"));
+        window.show();
+        share = idleShare(seconds);
     } else {
         BareWindow window(folder + QStringLiteral("bgm.wav"));
         window.show();

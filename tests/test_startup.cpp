@@ -227,6 +227,57 @@ private Q_SLOTS:
         QCOMPARE(game.fom->SceneMode, QStringLiteral("tyu"));
     }
 
+    // The faces are decoded after the window shows, in turn or when first
+    // asked for; either way each shows its own file.
+    void facesDecodedAfterTheWindow_data()
+    {
+        QTest::addColumn<bool>("waitForTheirTurn");
+        QTest::newRow("asked for at once") << false;
+        QTest::newRow("decoded in turn") << true;
+    }
+    void facesDecodedAfterTheWindow()
+    {
+        QFETCH(bool, waitForTheirTurn);
+        TestGame game;
+        QVERIFY(game.start());
+        if (waitForTheirTurn) {
+            QVERIFY(QTest::qWaitForWindowExposed(game.fom.get()));
+            QTest::qWait(50);
+        }
+        QStringList shown;
+        for (int face = 0; face < 5; ++face) {
+            game.fom->Face = qint16(2 * face);
+            for (int frame = 0; frame < 2; ++frame) {
+                game.fom->Tim2_Timer();
+                shown << game.shownPicture();
+            }
+        }
+        QCOMPARE(shown.join(u' '), QStringLiteral("1.bmp 0.bmp 3.bmp 2.bmp 5.bmp 4.bmp 7.bmp 6.bmp 9.bmp 8.bmp"));
+    }
+
+    // A face whose header reads but whose pixels are missing is found
+    // once the window is up: the game says which file and stops, saving nothing.
+    void brokenFaceStopsTheGame()
+    {
+        TestGame game;
+        QFile face(game.folder.path() + QStringLiteral("7.bmp"));
+        QVERIFY(face.open(QIODevice::ReadWrite));
+        QVERIFY(face.resize(14 + 40)); // the file's and the bitmap's headers, no pixels
+        face.close();
+        game.fom = std::make_unique<Fom>(Fom::Services{game.random, game.dialogs, game.sound, game.folder.path()});
+        QVERIFY(game.fom->Form_Load());
+        game.fom->menu2[2]->setChecked(true); // the autosave
+        game.fom->show();
+        game.click(); // into the opening: a game under way
+        QTRY_VERIFY(!game.dialogs.messages.isEmpty());
+        game.fom->close();
+        QCOMPARE(game.dialogs.messages, QStringList{u8("画像ファイルを読み込めません: ") + face.fileName()});
+        QVERIFY(!game.fom->isVisible());
+        QVERIFY(!game.fom->Tim->isActive() && !game.fom->Tim2->isActive() && !game.fom->TimDay->isActive());
+        QCOMPARE(game.sound.requests.last(), QStringLiteral("music close"));
+        QVERIFY(!QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
+    }
+
     // The program folder gets its separator; closing stops every sound and
     // timer and, without the autosave option, saves nothing.
     void startAndClose()

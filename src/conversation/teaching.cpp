@@ -132,7 +132,7 @@ void Fom::ComLstQra_MouseDown(int index)
 
 void Fom::ComLstQra_MouseUp(int index)
 {
-    ShowImgPicture(E[Face + FaceFrame - 1]);
+    ShowImgPicture(FacePicture(Face + FaceFrame - 1));
     ComLstQra[index]->setPicture(loadPicture(AppPath + QStringLiteral("coma%1.bmp").arg(index)));
     ComLstQra[index]->setAppearance(0);
 }

@@ -32,7 +32,7 @@ void Fom::LoadImgPicture(const QString &fileName)
 void Fom::Tim2_Timer()
 {
     FaceFrame = static_cast<qint16>((FaceFrame & 1) + 1);
-    ShowImgPicture(E[Face + FaceFrame - 1]);
+    ShowImgPicture(FacePicture(Face + FaceFrame - 1));
 }
 
 void Fom::Tim_Timer()

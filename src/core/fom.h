@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/heldclocks.h"
+#include "platform/laterpictures.h"
 #include "platform/services.h"
 #include "platform/soundoutput.h"
 #include "platform/widgets.h"
@@ -54,7 +55,9 @@ public:
 
     // ---- Life cycle (core/startup.cpp) ----
     // False when a face or button picture cannot be read; `StartupError` then
-    // names the file and the window must not be shown.
+    // names the file and the window must not be shown. A face is only
+    // decoded once the window is up: one whose pixels prove unreadable then
+    // stops the game with the same message.
     bool Form_Load();
     void Form_Activate();
     // False when the player chose to go back to the game after all.
@@ -196,7 +199,9 @@ public:
     ImageControl *ADD = nullptr;
     std::array<QListWidget *, 3> Lst{};
     std::array<ImageControl *, 3> ComLstQra{};
-    std::array<QPixmap, 11> E; // the face pictures; E[10] stays empty
+    // Face picture `n` (0 to 9: two frames for each of the five faces),
+    // decoded now if it has not been yet; null for any other `n`.
+    const QPixmap &FacePicture(int n) { return m_faces.at(n); }
 
     QMenu *menuA = nullptr;
     std::array<QAction *, 5> menu1{};
@@ -243,6 +248,10 @@ private:
     // What a press and release of `button` on the message area does.
     void ClickLbl(int button);
     void ShowImgPicture(const QPixmap &picture);
+    // Decodes the face pictures one per pass of the event loop once the
+    // window is on screen; one that proves unreadable stops the game.
+    void DecodeFacesInTurn();
+    void StopForUnreadablePicture(const QString &path);
     void LoadImgPicture(const QString &fileName);
     void SetMoney(qint32 money);
     void ClearHintOfGoneItem();
@@ -302,6 +311,7 @@ private:
         bool hasFont;
     };
     QList<GridEntry> m_grid;
+    LaterPictures m_faces; // none is in the first frame
     QPersistentModelIndex m_hintItem; // the item of the box whose hint shows
     QWidget *m_client = nullptr;
 };

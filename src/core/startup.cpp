@@ -19,6 +19,11 @@
 using texts::u8;
 
 namespace {
+QString unreadablePictureText(const QString &path)
+{
+    return u8("画像ファイルを読み込めません: ") + path;
+}
+
 FileOps &diskFiles()
 {
     static DiskFileOps disk;
@@ -76,18 +81,22 @@ bool Fom::Form_Load()
         SavePath += QLatin1Char('/');
 
     // A picture the window cannot do without stops start-up.
-    auto loadRequired = [this](const QString &fileName, QPixmap &into) {
-        into = loadPicture(AppPath + fileName);
-        if (!into.isNull())
-            return true;
-        StartupError = u8("画像ファイルを読み込めません: ") + AppPath + fileName;
+    auto refuseToStart = [this](const QString &path) {
+        StartupError = unreadablePictureText(path);
         StopAllTimers(); // the game will not start: nothing may tick behind the message
         return false;
     };
-    for (int n = 0; n <= 9; ++n) {
-        if (!loadRequired(QStringLiteral("%1.bmp").arg(n), E[n]))
-            return false;
-    }
+    auto loadRequired = [this, refuseToStart](const QString &fileName, QPixmap &into) {
+        into = loadPicture(AppPath + fileName);
+        return !into.isNull() || refuseToStart(AppPath + fileName);
+    };
+    // The faces are first shown after the title: their files are checked
+    // now and decoded once the window is up.
+    QStringList faceFiles;
+    for (int n = 0; n <= 9; ++n)
+        faceFiles << AppPath + QStringLiteral("%1.bmp").arg(n);
+    if (const QString unreadable = m_faces.check(faceFiles); !unreadable.isEmpty())
+        return refuseToStart(unreadable);
 
     MoveStep = 1;
     MoveImg(0, 0, 100, 100);
@@ -201,7 +210,35 @@ void Fom::showEvent(QShowEvent *event)
     Form_Activate();
     // Setting the sound up waits for the sound server, which may be slow to
     // answer: the window is on screen first.
-    afterFirstFrame(this, [this] { StartMusic(); });
+    afterFirstFrame(this, [this] {
+        StartMusic();
+        DecodeFacesInTurn();
+    });
+}
+
+void Fom::DecodeFacesInTurn()
+{
+    if (m_unloaded)
+        return;
+    if (m_faces.decodeNext()) {
+        QTimer::singleShot(0, this, &Fom::DecodeFacesInTurn);
+        return;
+    }
+    // Its header was fine, but the picture itself is broken.
+    if (!m_faces.failedPath().isEmpty())
+        StopForUnreadablePicture(m_faces.failedPath());
+}
+
+void Fom::StopForUnreadablePicture(const QString &path)
+{
+    StopAllTimers();
+    StartupError = unreadablePictureText(path);
+    m_dialogs.message(StartupError);
+    // The game ends here as if it had never started: nothing is saved.
+    m_unloaded = true;
+    m_sound.closeMusic();
+    hide();
+    QCoreApplication::exit(1);
 }
 
 void Fom::closeEvent(QCloseEvent *event)

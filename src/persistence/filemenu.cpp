@@ -167,7 +167,7 @@ void Fom::ApplySlot(const SaveSlot &slot)
         return;
     }
     Lbl->setCaption(QString());
-    ShowImgPicture(E[Face]);
+    ShowImgPicture(FacePicture(Face));
     EndScene();
 }
 

@@ -8,8 +8,9 @@
 QPixmap loadPicture(const QString &path)
 {
     QImageReader reader(path);
-    const QImage image = reader.read();
-    return image.isNull() ? QPixmap() : QPixmap::fromImage(image);
+    QImage image = reader.read();
+    // Handed over, not copied: the face pictures are large.
+    return image.isNull() ? QPixmap() : QPixmap::fromImage(std::move(image));
 }
 
 QPixmap fitPicture(const QPixmap &picture, QSize devicePixels)

@@ -70,7 +70,7 @@ void Fom::PlayPreview()
         }
         Tim->start();
         Tim2->start();
-        ShowImgPicture(E[Face]);
+        ShowImgPicture(FacePicture(Face));
         ++SceneStep;
         break;
     case 1:

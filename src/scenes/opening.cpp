@@ -31,7 +31,7 @@ void Fom::PlayOpening()
         Tim->start();
         Tim2->start();
         MoveImg(0, 0, 100, 100);
-        ShowImgPicture(E[Face]);
+        ShowImgPicture(FacePicture(Face));
         Lbl->setCaption(u8("うちゅうせんが　ふじちゃくしたの"));
         ++SceneStep;
         break;
