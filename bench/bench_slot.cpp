@@ -8,7 +8,7 @@
 #include "../tests/support/testgame.h"
 #include "persistence/saveslot.h"
 #include "persistence/slotstore.h"
-#include "platform/listbox.h"
+#include "game/texts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -66,19 +66,21 @@ qint64 readRaw(const QString &folder)
     return total;
 }
 
-void fillTheGame(Fom &fom)
+void fillTheGame(GameModel &model)
 {
+    GameState full = model.state();
     for (int k = 0; k < 3; ++k) {
         for (int i = 2; i < 5000; ++i)
-            listbox::insert(fom.Lst[k], i, QStringLiteral("ことば%1の%2").arg(i).arg(k));
-        fom.WordCount[k] = 5000;
-        fom.WordSlot[k] = 4999;
+            full.words[k].insert(i, QStringLiteral("ことば%1の%2").arg(i).arg(k));
+        full.wordCount[k] = 5000;
+        full.writeSlot[k] = 4999;
     }
-    for (int i = fom.LstItem->count(); i < 10; ++i) {
-        listbox::insert(fom.LstItem, i, fom.ItemName[i % 8]);
-        listbox::insert(fom.LstItemMoney, i, QString::number(200 + i));
+    for (int i = static_cast<int>(full.boxItems.size()); i < 10; ++i) {
+        full.boxItems << texts::u8(texts::itemNames[i % 8]);
+        full.boxPrices << QString::number(200 + i);
     }
-    fom.BoxCount = 10;
+    full.boxRefillPlace = 10;
+    model.restore(full);
 }
 
 } // namespace
@@ -99,7 +101,7 @@ int main(int argc, char *argv[])
     const double newGameLoad = fastestMicros(repeats, [&] { fom.menu1_Click(1); });
     const double newGameRead = fastestMicros(repeats, [&] { readRaw(folder); });
 
-    fillTheGame(fom);
+    fillTheGame(fom.model());
     const SlotBytes bytes = *encodeSlot(fom.CurrentSlot());
     qint64 size = 0;
     for (const QByteArray &file : bytes)
@@ -120,7 +122,7 @@ int main(int argc, char *argv[])
         if (!SlotStore(disk, folder).save(bytes))
             std::abort();
     });
-    if (!game.dialogs.messages.isEmpty() || fom.WordCount[2] != 5000)
+    if (!game.dialogs.messages.isEmpty() || fom.model().wordCount(2) != 5000)
         std::abort();
 
     std::printf("full slot: %lld bytes in six files\n", static_cast<long long>(size));

@@ -68,9 +68,11 @@ class TestScenes : public QObject
     void askAfter(int ticks, double draw)
     {
         game->playIntoFreePlay();
-        fom->Mood = {0, 0, 0, 0};
-        fom->QstTicks = 25;
-        fom->StartScene(QStringLiteral("situ"));
+        game->edit([](GameState &state) {
+            state.moods = {0, 0, 0, 0};
+            state.questionWait = 25;
+        });
+        fom->StartScene(SceneKind::Announcement);
         for (int i = 0; i < ticks; ++i)
             fom->TimQst_Timer();
         game->random.script({draw});
@@ -82,7 +84,7 @@ private Q_SLOTS:
 
     void startUpShowsTheTitle()
     {
-        QCOMPARE(fom->SceneMode, QStringLiteral("stop"));
+        QCOMPARE(fom->model().scene().kind, SceneKind::Title);
         QCOMPARE(game->shownPicture(), QStringLiteral("stt.bmp"));
         QCOMPARE(fom->TimDay->interval(), 10000);
         expectLocked(true);
@@ -117,13 +119,13 @@ private Q_SLOTS:
             game->click();
         QCOMPARE(fom->Lbl->caption(), u8("ちょっとの　あいだ、　よろしくね、") + names[0]);
         QCOMPARE(game->words(0), names + QStringList{u8("ほし")});
-        QCOMPARE(int(fom->WordCount[0]), 3);
+        QCOMPARE(fom->model().wordCount(0), 3);
         for (int step = 3; step <= 10; ++step)
             game->click();
         QCOMPARE(fom->Lbl->caption(), u8("いっとくけど、エールはただじゃないからね"));
         expectLocked(true);
         game->click();
-        QCOMPARE(fom->SceneMode, QStringLiteral("tyu"));
+        QCOMPARE(fom->model().scene().kind, SceneKind::FreePlay);
         expectLocked(false);
         QVERIFY(fom->Tim->isActive() && fom->Tim2->isActive());
     }
@@ -132,20 +134,20 @@ private Q_SLOTS:
     // sentence at once; all draws 0 give this one.
     void freePlayResumesWithASentence_data()
     {
-        QTest::addColumn<QString>("scene");
-        QTest::newRow("opening") << QStringLiteral("open");
-        QTest::newRow("report") << QStringLiteral("houkoku");
-        QTest::newRow("question") << QStringLiteral("situ");
+        QTest::addColumn<SceneKind>("scene");
+        QTest::newRow("opening") << SceneKind::Opening;
+        QTest::newRow("report") << SceneKind::Report;
+        QTest::newRow("question") << SceneKind::Announcement;
     }
     void freePlayResumesWithASentence()
     {
-        QFETCH(QString, scene);
+        QFETCH(SceneKind, scene);
         game->playIntoFreePlay();
         fom->StartScene(scene);
-        while (fom->SceneMode != QLatin1String("tyu"))
+        while (fom->model().scene().kind != SceneKind::FreePlay)
             game->click();
         QCOMPARE(fom->Lbl->caption(), u8("切ないももじろが大好きだったのです"));
-        QCOMPARE(fom->SceneStep, qint16(0)); // no step of the scene ran once more
+        QCOMPARE(fom->model().scene().step, int(0)); // no step of the scene ran once more
         game->click(); // a click in free play leaves the prompt hidden
         QVERIFY(!fom->ShpCli->isVisibleTo(fom));
     }
@@ -153,12 +155,12 @@ private Q_SLOTS:
     void sceneLockAndUnlock()
     {
         game->playIntoFreePlay();
-        fom->StartScene(QStringLiteral("situ"));
-        QCOMPARE(fom->SceneStep, qint16(1)); // step 0 ran at once
-        fom->StartScene(QStringLiteral("nothing"));
+        fom->StartScene(SceneKind::Announcement);
+        QCOMPARE(fom->model().scene().step, int(1)); // step 0 ran at once
+        fom->StartScene(SceneKind::NotStarted);
         expectLocked(true);
-        game->click(); // an unknown mode ignores clicks
-        QCOMPARE(fom->SceneStep, qint16(0));
+        game->click(); // before the game has started, clicks play nothing
+        QCOMPARE(fom->model().scene().step, int(0));
     }
 
     // The answer keys and the clicks on the alien (or on the frame its
@@ -202,7 +204,7 @@ private Q_SLOTS:
         if (phase != QLatin1String("title")) {
             game->playIntoFreePlay();
             if (phase != QLatin1String("free play"))
-                fom->StartScene(QStringLiteral("situ"));
+                fom->StartScene(SceneKind::Announcement);
             game->random.script({0.4}); // question 8 when one is drawn
             const int clicks = phase == QLatin1String("question") ? 1 : phase == QLatin1String("reply") ? 2 : 0;
             for (int i = 0; i < clicks; ++i)
@@ -223,7 +225,7 @@ private Q_SLOTS:
     void pressMarksTheMessageArea()
     {
         game->playIntoFreePlay();
-        fom->StartScene(QStringLiteral("situ"));
+        fom->StartScene(SceneKind::Announcement);
         // A right press shows the red mark and hides the prompt until the release.
         QTest::mousePress(fom->Lbl, Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
         QCOMPARE(fom->LblButton, 2);
@@ -238,15 +240,18 @@ private Q_SLOTS:
         game->playIntoFreePlay();
         fom->Txt->setText(QStringLiteral("word"));
         fom->ADD_Click();
-        fom->Money = 5;
-        fom->Mood = {9, 9, 9, 9};
-        fom->Day = 40;
-        fom->BoxCount = 7;
-        fom->StartScene(QStringLiteral("stop"));
+        game->edit([](GameState &state) {
+            state.money = 5;
+            state.moods = {9, 9, 9, 9};
+            state.day = 40;
+            state.boxRefillPlace = 7;
+        });
+        fom->StartScene(SceneKind::Title);
         // Money, day, pay, items and the box's refill place start afresh.
-        QCOMPARE((QList<int>{fom->Money, fom->Day, fom->Pay, fom->LstItem->count(), fom->BoxCount}),
+        const GameState &state = fom->model().state();
+        QCOMPARE((QList<int>{state.money, state.day, state.pay, fom->LstItem->count(), state.boxRefillPlace}),
                  (QList<int>{1000, 0, 0, 0, 0}));
-        QCOMPARE(fom->Mood, (Moods{0, 0, 0, 0}));
+        QCOMPARE(state.moods, (Moods{0, 0, 0, 0}));
         QVERIFY(game->words(1).contains(QStringLiteral("word")));
     }
 
@@ -265,7 +270,7 @@ private Q_SLOTS:
         QFETCH(int, ticks);
         QFETCH(Moods, moods);
         askAfter(ticks, 0.0);
-        QCOMPARE(fom->Mood, moods);
+        QCOMPARE(fom->model().state().moods, moods);
         QVERIFY(!fom->TimQst->isActive());
     }
 
@@ -287,14 +292,14 @@ private Q_SLOTS:
         askAfter(0, (question + 0.5) / 21.0);
         QCOMPARE(fom->Lbl->caption(), u8(expected.text));
         QVERIFY(fom->LblQstKazari->isVisibleTo(fom));
-        fom->Mood = {100, 100, 100, 100};
+        game->edit([](GameState &state) { state.moods = {100, 100, 100, 100}; });
         game->click(button);
         QCOMPARE(fom->Lbl->caption(), u8(button == 1 ? expected.yesReply : expected.noReply));
         QVERIFY(!fom->LblQstKazari->isVisibleTo(fom));
         Moods moods = button == 1 ? expected.yes : expected.no;
         for (qint16 &mood : moods)
             mood += 100;
-        QCOMPARE(fom->Mood, moods);
+        QCOMPARE(fom->model().state().moods, moods);
     }
 };
 

@@ -224,7 +224,7 @@ private Q_SLOTS:
             return;
         QVERIFY(game.fom->Img->picture().isNull());
         game.playIntoFreePlay();
-        QCOMPARE(game.fom->SceneMode, QStringLiteral("tyu"));
+        QCOMPARE(game.fom->model().scene().kind, SceneKind::FreePlay);
     }
 
     // The program folder gets its separator; closing stops every sound and

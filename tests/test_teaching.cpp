@@ -46,7 +46,7 @@ class TestTeaching : public QObject
         fom->ADD_Click();
     }
     // The month's pay, the joy and the noun count.
-    QList<int> payJoyNouns() const { return {fom->Pay, fom->Mood[0], fom->WordCount[0]}; }
+    QList<int> payJoyNouns() const { return {fom->model().pay(), fom->model().mood(Joy), fom->model().wordCount(Noun)}; }
 
 private Q_SLOTS:
     void init()
@@ -54,13 +54,15 @@ private Q_SLOTS:
         game = TestGame::inFreePlay();
         QVERIFY(game);
         fom = game->fom.get();
-        fom->Pay = 0;
-        fom->Mood = {0, 0, 0, 0};
+        game->edit([](GameState &state) {
+            state.pay = 0;
+            state.moods = {0, 0, 0, 0};
+        });
     }
 
     void newWordThenDuplicate()
     {
-        QCOMPARE(int(fom->WordKind), 1); // the verb option is selected at start
+        QCOMPARE(fom->model().wordClass(), 1); // the verb option is selected at start
         game->random.script({0.5, 0.99}); // pay 150, mood delta 1.98
         teach(0, u8("ほし"));
         QCOMPARE(game->words(0).last(), u8("ほし"));
@@ -74,10 +76,10 @@ private Q_SLOTS:
         teach(2, QString());
         QCOMPARE(fom->Lbl->caption(), u8("もう、その言葉は知ってる"));
         // The pay stops at its top.
-        fom->Pay = 32700;
+        game->edit([](GameState &state) { state.pay = 32700; });
         game->random.script({0.99, 0.0});
         teach(0, QStringLiteral("x"));
-        QCOMPARE(int(fom->Pay), 32767);
+        QCOMPARE(fom->model().pay(), 32767);
     }
 
     void overwriteReplacesTheSelectedWord()
@@ -95,16 +97,18 @@ private Q_SLOTS:
 
     void fullListWrapsAroundPastTheFirstTwo()
     {
-        for (int i = 2; i < 4999; ++i)
-            listbox::insert(fom->Lst[1], i, QStringLiteral("w%1").arg(i));
-        fom->WordCount[1] = 5000;
-        fom->WordSlot[1] = 4999; // the slot the next word takes is empty
+        game->edit([](GameState &state) {
+            for (int i = 2; i < 4999; ++i)
+                state.words[Verb].insert(i, QStringLiteral("w%1").arg(i));
+            state.wordCount[Verb] = 5000;
+            state.writeSlot[Verb] = 4999; // the slot the next word takes is empty
+        });
         teach(1, QStringLiteral("last"));
-        QCOMPARE(int(fom->WordCount[1]), 5000);
+        QCOMPARE(fom->model().wordCount(1), 5000);
         teach(1, QStringLiteral("wrapped"));
         QCOMPARE(listbox::text(fom->Lst[1], 4999), QStringLiteral("last"));
         QCOMPARE(listbox::text(fom->Lst[1], 2), QStringLiteral("wrapped"));
-        QCOMPARE(int(fom->WordSlot[1]), 3);
+        QCOMPARE(int(fom->model().state().writeSlot[1]), 3);
     }
 
     void forgettingKeepsTheFirstTwo()
@@ -114,7 +118,7 @@ private Q_SLOTS:
         fom->ComLstQra_MouseDown(2);
         QCOMPARE(game->shownPicture(), QStringLiteral("did.bmp"));
         // The list, its count and the place of the next word.
-        QCOMPARE((QList<int>{fom->Lst[2]->count(), fom->WordCount[2], fom->WordSlot[2]}), (QList<int>{2, 2, 2}));
+        QCOMPARE((QList<int>{fom->Lst[2]->count(), fom->model().wordCount(2), fom->model().state().writeSlot[2]}), (QList<int>{2, 2, 2}));
     }
 
     // What a key does to the word class, to the word in the entry (a class
@@ -141,17 +145,17 @@ private Q_SLOTS:
         const int kindBefore = press.kind < 0 ? 1 : (press.kind + 1) % 3;
         fom->Opt_Click(kindBefore);
         if (press.inScene)
-            fom->StartScene(QStringLiteral("situ"));
+            fom->StartScene(SceneKind::Announcement);
         fom->LblButton = 0;
         fom->Txt->setText(QStringLiteral("ab"));
         game->sound.waves.clear();
         QKeyEvent event(QEvent::KeyPress, press.key, press.modifiers); // the key alone, the modifiers held
         QApplication::sendEvent(fom->Txt, &event);
-        QCOMPARE(int(fom->WordKind), press.kind < 0 ? kindBefore : press.kind);
+        QCOMPARE(fom->model().wordClass(), press.kind < 0 ? kindBefore : press.kind);
         QCOMPARE(fom->Txt->text(), press.kind >= 0 && !press.inScene ? QString() : QStringLiteral("ab"));
         QCOMPARE(fom->LblButton, press.answer);
         QCOMPARE(game->sound.waves.size(), press.sounds ? 1 : 0);
-        QCOMPARE(fom->SceneMode.endsWith(QLatin1String("ivent")), press.answer != 0);
+        QCOMPARE((fom->model().scene().kind == SceneKind::Question), press.answer != 0);
         QVERIFY(fom->Txt->hasFocus());
     }
 
@@ -165,11 +169,11 @@ private Q_SLOTS:
         QTest::keyClick(fom->Txt, Qt::Key_Down);
         QCOMPARE(game->words(2).mid(2), (QStringList{QStringLiteral("sky"), QStringLiteral("sea")}));
         // During a scene Enter and Down advance instead of teaching.
-        fom->StartScene(QStringLiteral("situ"));
+        fom->StartScene(SceneKind::Announcement);
         fom->Txt->setText(QStringLiteral("zz"));
         QTest::keyClick(fom->Txt, Qt::Key_Down);
         QTest::keyClick(fom->Txt, Qt::Key_Enter);
-        QCOMPARE(fom->SceneStep, qint16(2));
+        QCOMPARE(fom->model().scene().step, int(2));
         QCOMPARE(game->words(2).size(), 4);
     }
 
@@ -193,7 +197,7 @@ private Q_SLOTS:
         game->random.script({0.95}); // the speech timer asks a question
         fom->TimSay_Timer();
         QTest::keyClick(txt, Qt::Key_Return);
-        QVERIFY(fom->SceneMode.endsWith(QLatin1String("ivent")));
+        QVERIFY((fom->model().scene().kind == SceneKind::Question));
         sendComposed(txt, {}, composing.isEmpty() ? u8("そら") : composing); // a commit that comes late
         QTest::keyClicks(txt, QStringLiteral("sora"));
         QApplication::clipboard()->setText(QStringLiteral("umi"));
@@ -206,7 +210,7 @@ private Q_SLOTS:
         QVERIFY(txt->palette().color(QPalette::Text).value() < full.value() * 2 / 3);
         QTest::keyClick(txt, Qt::Key_Y);
         QTest::keyClick(txt, Qt::Key_Return);
-        QCOMPARE(fom->SceneMode, QStringLiteral("tyu"));
+        QCOMPARE(fom->model().scene().kind, SceneKind::FreePlay);
         QCOMPARE(txt->palette().color(QPalette::Text), full);
         QVERIFY(inputMethodOn(txt));
         QTest::keyClick(txt, Qt::Key_Return);
@@ -262,11 +266,11 @@ private Q_SLOTS:
         words->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
         fom->Opt_Click((list + 1) % 3);
         if (inScene)
-            fom->StartScene(QStringLiteral("situ"));
+            fom->StartScene(SceneKind::Announcement);
         const QPoint at = row >= 0 ? words->visualItemRect(words->item(row)).center()
                                    : QPoint(5, words->viewport()->height() - 3);
         QTest::mouseClick(words->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-        QCOMPARE(int(fom->WordKind), inScene ? (list + 1) % 3 : list);
+        QCOMPARE(fom->model().wordClass(), inScene ? (list + 1) % 3 : list);
     }
 
     // The alien's sentences, each pattern with scripted draws.
@@ -308,7 +312,7 @@ private Q_SLOTS:
         const std::tuple<bool, double, const char *> cases[] = {
             {false, 0.95, "楽しいな"}, {true, 0.89, "楽しいな"}, {true, 0.90, "しつもん　きいて"}};
         for (const auto &[attack, x, caption] : cases) {
-            fom->menu2[0]->setChecked(attack);
+            fom->model().setOption(Option::AlienQuestions, attack);
             game->random.script({x, 0.25, 0.5, 0.99}); // a sentence of pattern 1
             fom->TimSay_Timer();
             QCOMPARE(fom->Lbl->caption(), u8(caption));

@@ -89,7 +89,7 @@ class TestWindow : public QObject
     void fillBox()
     {
         while (game->fom->LstItem->count() < 10)
-            game->fom->RefillBox();
+            game->fom->model().refillBox();
         QApplication::processEvents();
     }
     template<typename Control = QListWidget>
@@ -331,10 +331,10 @@ private Q_SLOTS:
         QFETCH(bool, inQuestion);
         Fom &fom = *game->fom;
         if (inQuestion) {
-            fom.StartScene(QStringLiteral("situ"));
+            fom.StartScene(SceneKind::Announcement);
             game->random.script({0.4}); // question 8
             game->click();
-            QCOMPARE(fom.SceneMode, QStringLiteral("8ivent"));
+            QCOMPARE(fom.model().scene(), (Scene{SceneKind::Question, 8, 1}));
         }
         fom.Txt->setText(QStringLiteral("ab"));
         fom.Txt->setCursorPosition(1);

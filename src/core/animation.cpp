@@ -32,20 +32,21 @@ void Fom::LoadImgPicture(const QString &fileName)
 void Fom::Tim2_Timer()
 {
     FaceFrame = static_cast<qint16>((FaceFrame & 1) + 1);
-    ShowImgPicture(E[Face + FaceFrame - 1]);
+    ShowImgPicture(E[m_model->face() + FaceFrame - 1]);
 }
 
 void Fom::Tim_Timer()
 {
+    const int motion = m_model->motion();
     const float left = ImgRect.left;
     const float top = ImgRect.top;
     // The turn is decided on the position before this tick's move.
-    const bool turn = (MoveKind == 0 && (left > 20 || left < 0)) || (MoveKind == 1 && (top > 90 || top < 0))
-                      || (MoveKind == 2 && (left > 20 || left < 0));
+    const bool turn = (motion == 0 && (left > 20 || left < 0)) || (motion == 1 && (top > 90 || top < 0))
+                      || (motion == 2 && (left > 20 || left < 0));
     if (turn)
         MoveStep = static_cast<qint16>(-MoveStep);
     const float s = MoveStep;
-    switch (MoveKind) {
+    switch (motion) {
     case 0:
         MoveImg(left + s, 0, ImgRect.width - 2 * s, 100);
         break;
@@ -82,8 +83,8 @@ void Fom::Img_Click(int button)
     // on the message area does.
     if (QuestionAwaitsAnswer())
         ClickLbl(button);
-    else if (SceneMode == QLatin1String("tyu"))
-        StartScene(QStringLiteral("situ"));
+    else if (m_model->inFreePlay())
+        StartScene(SceneKind::Announcement);
 }
 
 void Fom::Pic_Click(int button)
@@ -103,7 +104,7 @@ void Fom::Lbl_MouseDown(int button, int, int, int)
 void Fom::Lbl_MouseUp(int, int, int, int)
 {
     Shp->setVisible(false);
-    if (SceneMode != QLatin1String("tyu"))
+    if (!m_model->inFreePlay())
         ShpCli->setVisible(true);
 }
 

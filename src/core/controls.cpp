@@ -5,7 +5,7 @@
 // with their captions, tooltips, colours and first states.
 
 #include "core/fom.h"
-#include "core/texts.h"
+#include "game/texts.h"
 #include "platform/cp932.h"
 #include "platform/listbox.h"
 #include "platform/listrows.h"
@@ -186,11 +186,10 @@ void Fom::CreateMenus()
 
     menuA2 = menuBar()->addMenu(u8("おぷしょん"));
     const char *optionItems[5] = {"宇宙人からのアタック", "はっやータイム～", "オートセーブ", "BGM", "SE"};
-    const bool optionChecked[5] = {true, false, false, true, true};
     for (int i = 0; i < 5; ++i) {
         menu2[i] = menuA2->addAction(u8(optionItems[i]));
         menu2[i]->setCheckable(true);
-        menu2[i]->setChecked(optionChecked[i]);
+        menu2[i]->setChecked(m_model->option(static_cast<Option>(i)));
         // The handler toggles the mark itself; a triggered item must not
         // toggle it first.
         connect(menu2[i], &QAction::triggered, this, [this, i] {

@@ -73,7 +73,7 @@ void TestGame::click(int button)
 void TestGame::playIntoFreePlay()
 {
     click(); // title -> opening, step 0
-    while (fom->SceneMode == QLatin1String("open"))
+    while (fom->model().scene().kind == SceneKind::Opening)
         click();
 }
 
@@ -83,6 +83,13 @@ QStringList TestGame::words(int k) const
     for (int i = 0; i < fom->Lst[k]->count(); ++i)
         list << fom->Lst[k]->item(i)->text();
     return list;
+}
+
+void TestGame::edit(const std::function<void(GameState &)> &change)
+{
+    GameState state = fom->model().state();
+    change(state);
+    fom->model().restore(state);
 }
 
 std::unique_ptr<TestGame> TestGame::inFreePlay(const QStringList &names)
