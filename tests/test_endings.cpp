@@ -5,6 +5,7 @@
 // 100, the choice of the ending, the gallery (and the question before a
 // replay ends a game) and the special menu.
 
+#include "platform/listbox.h"
 #include "testgame.h"
 
 #include <QTest>
@@ -98,7 +99,7 @@ private Q_SLOTS:
             state.pay = 350;
             state.money = 1200;
         });
-        const int itemsBefore = fom->LstItem->count();
+        const int itemsBefore = listbox::count(fom->LstItem);
         game->random.script({words < 50 ? 0.99 : 0.0}); // n = 5: six items, or n = 1: two
         passDay(59, words);
         clickWhile([this] { return fom->model().scene().kind == SceneKind::Report; });
@@ -107,7 +108,7 @@ private Q_SLOTS:
                                     u8("どうだい？\r\n今月もエールを送っておいたよ\r\nいや、御礼は要らないぞ"),
                                     u8("しかし彼は、\r\n") + comment, u8("ま、これからも　がんばって")}));
         // The money shown, the month's pay and the items.
-        QCOMPARE((QList<int>{fom->LblMoney->caption().toInt(), fom->model().pay(), fom->LstItem->count()}),
+        QCOMPARE((QList<int>{fom->LblMoney->caption().toInt(), fom->model().pay(), listbox::count(fom->LstItem)}),
                  (QList<int>{1550, 0, itemsBefore + (words < 50 ? 6 : 2)}));
     }
 

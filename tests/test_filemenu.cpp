@@ -6,6 +6,7 @@
 
 #include "persistence/slotstore.h"
 #include "platform/cp932.h"
+#include "platform/listbox.h"
 #include "testgame.h"
 
 #include <QTest>
@@ -90,8 +91,8 @@ private Q_SLOTS:
             return;
         // Each list holds its words and no row for the files' closing empty line.
         QCOMPARE(game->words(2), (QStringList{u8("切ない"), u8("楽しい"), u8("青い")}));
-        QCOMPARE(fom.Lst[0]->count(), 2);
-        QCOMPARE((QStringList{fom.LstItemMoney->item(0)->text(), fom.LblMoney->caption(), fom.LblHi->caption()}),
+        QCOMPARE(listbox::count(fom.Lst[0]), 2);
+        QCOMPARE((QStringList{listbox::text(fom.LstItemMoney, 0), fom.LblMoney->caption(), fom.LblHi->caption()}),
                  (QStringList{"512", "1000", "3"}));
         QVERIFY(fom.model().wordClass() == 1 && fom.Opt[1]->isChecked());
         if (!status.endsWith("\"tyu\"\r\n"))

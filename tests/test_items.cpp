@@ -40,7 +40,7 @@ private Q_SLOTS:
     void openingShipmentShows()
     {
         QCOMPARE((QStringList{listbox::text(fom->LstItem, 1), price(1)}), (QStringList{u8(texts::itemNames[0]), "200"}));
-        QCOMPARE(fom->LstItem->count(), 2);
+        QCOMPARE(listbox::count(fom->LstItem), 2);
     }
 
     void usingTheSelectedItem()
@@ -48,7 +48,7 @@ private Q_SLOTS:
         fillBox();
         listbox::select(fom->LstItem, 7);
         fom->ComItem_Click();
-        QCOMPARE(fom->LstItem->count(), 9);
+        QCOMPARE(listbox::count(fom->LstItem), 9);
         QCOMPARE(price(7), QStringLiteral("208")); // the price row goes with its item
         QCOMPARE(fom->LblMoney->caption(), QString::number(5000 - 207));
         // Nothing stays selected after a use: a second press buys nothing.
@@ -59,7 +59,7 @@ private Q_SLOTS:
         listbox::select(fom->LstItem, 0);
         fom->ComItem_Click();
         QCOMPARE(fom->LblItem->caption(), u8("お金がたりん"));
-        QCOMPARE(fom->LstItem->count(), 9);
+        QCOMPARE(listbox::count(fom->LstItem), 9);
     }
 
     // A click on an item or on its price shows the item's hint; the hint
@@ -84,8 +84,8 @@ private Q_SLOTS:
         fillBox();
         QApplication::processEvents();
         const int row = then.endsWith(QLatin1String("after the next")) ? 1 : 0;
-        auto *list = fom->findChild<QListWidget *>(clicked);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
+        auto *list = fom->findChild<QListView *>(clicked);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualRect(list->model()->index(row, 0)).center());
         QCOMPARE(fom->LblItem->caption(), u8(texts::itemHints[row]));
         if (then.endsWith(QLatin1String("too dear")))
             game->edit([](GameState &state) { state.money = 0; });

@@ -249,7 +249,7 @@ private Q_SLOTS:
         fom->StartScene(SceneKind::Title);
         // Money, day, pay, items and the box's refill place start afresh.
         const GameState &state = fom->model().state();
-        QCOMPARE((QList<int>{state.money, state.day, state.pay, fom->LstItem->count(), state.boxRefillPlace}),
+        QCOMPARE((QList<int>{state.money, state.day, state.pay, listbox::count(fom->LstItem), state.boxRefillPlace}),
                  (QList<int>{1000, 0, 0, 0, 0}));
         QCOMPARE(state.moods, (Moods{0, 0, 0, 0}));
         QVERIFY(game->words(1).contains(QStringLiteral("word")));

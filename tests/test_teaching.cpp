@@ -118,7 +118,7 @@ private Q_SLOTS:
         fom->ComLstQra_MouseDown(2);
         QCOMPARE(game->shownPicture(), QStringLiteral("did.bmp"));
         // The list, its count and the place of the next word.
-        QCOMPARE((QList<int>{fom->Lst[2]->count(), fom->model().wordCount(2), fom->model().state().writeSlot[2]}), (QList<int>{2, 2, 2}));
+        QCOMPARE((QList<int>{listbox::count(fom->Lst[2]), fom->model().wordCount(2), fom->model().state().writeSlot[2]}), (QList<int>{2, 2, 2}));
     }
 
     // What a key does to the word class, to the word in the entry (a class
@@ -262,12 +262,12 @@ private Q_SLOTS:
         QFETCH(int, list);
         QFETCH(int, row);
         QFETCH(bool, inScene);
-        QListWidget *words = fom->Lst[list];
-        words->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+        QListView *words = fom->Lst[list];
+        listbox::select(words, 1);
         fom->Opt_Click((list + 1) % 3);
         if (inScene)
             fom->StartScene(SceneKind::Announcement);
-        const QPoint at = row >= 0 ? words->visualItemRect(words->item(row)).center()
+        const QPoint at = row >= 0 ? words->visualRect(words->model()->index(row, 0)).center()
                                    : QPoint(5, words->viewport()->height() - 3);
         QTest::mouseClick(words->viewport(), Qt::LeftButton, Qt::NoModifier, at);
         QCOMPARE(fom->model().wordClass(), inScene ? (list + 1) % 3 : list);

@@ -11,7 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QListWidget>
+#include <QListView>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPersistentModelIndex>
@@ -165,8 +165,8 @@ public:
     CaptionLabel *LblMoney = nullptr;
     CaptionLabel *LblMoneyKazari = nullptr;
     CaptionLabel *LblItem = nullptr;
-    QListWidget *LstItem = nullptr;
-    QListWidget *LstItemMoney = nullptr;
+    QListView *LstItem = nullptr;
+    QListView *LstItemMoney = nullptr;
     ImageControl *ComItem = nullptr;
     CaptionLabel *Lbl = nullptr;
     CaptionLabel *ShpCli = nullptr;
@@ -174,7 +174,7 @@ public:
     std::array<QRadioButton *, 3> Opt{};
     QCheckBox *Chk = nullptr;
     ImageControl *ADD = nullptr;
-    std::array<QListWidget *, 3> Lst{};
+    std::array<QListView *, 3> Lst{};
     std::array<ImageControl *, 3> ComLstQra{};
     std::array<QPixmap, 11> E; // the face pictures; E[10] stays empty
 
@@ -212,8 +212,6 @@ private:
     void CreateMenus();
     void CreateTimers();
     void ConnectHandlers();
-    template<typename Handler>
-    void connectListClick(QListWidget *list, Handler handler);
     void StopAllTimers();
     void TeachInitialWords();
     // Opens the music and plays it; the tune loops by itself.

@@ -4,6 +4,7 @@
 #include "testgame.h"
 
 #include "platform/cp932.h"
+#include "platform/listbox.h"
 
 #include <QApplication>
 #include <QImage>
@@ -80,8 +81,8 @@ void TestGame::playIntoFreePlay()
 QStringList TestGame::words(int k) const
 {
     QStringList list;
-    for (int i = 0; i < fom->Lst[k]->count(); ++i)
-        list << fom->Lst[k]->item(i)->text();
+    for (int i = 0; i < listbox::count(fom->Lst[k]); ++i)
+        list << listbox::text(fom->Lst[k], i);
     return list;
 }
 
