@@ -66,15 +66,15 @@ bool Fom::Txt_KeyDown(int keyCode, int shift)
                 Txt->setText(QString());
         }
     } else if ((keyCode == keyY || keyCode == left) && !freePlay) {
-        // During a scene the answer keys are clicks on the message area.
-        ClickLbl(1);
+        // During a scene the answer keys answer as clicks on the message area do.
+        AnswerScene(1);
     } else if ((keyCode == keyN || keyCode == right) && !freePlay) {
-        ClickLbl(2);
+        AnswerScene(2);
     } else if (keyCode == enter || keyCode == down) {
         if (freePlay)
             ADD_Click();
         else
-            Lbl_Click();
+            Ivent(); // the next step, with the answer last given
     } else {
         PlaySe(5);
     }

@@ -82,7 +82,7 @@ void Fom::Img_Click(int button)
     // The yes/no hint is drawn on the alien, so a click there answers as one
     // on the message area does.
     if (QuestionAwaitsAnswer())
-        ClickLbl(button);
+        AnswerScene(button);
     else if (m_model->inFreePlay())
         StartScene(SceneKind::Announcement);
 }
@@ -108,14 +108,8 @@ void Fom::Lbl_MouseUp(int, int, int, int)
         ShpCli->setVisible(true);
 }
 
-void Fom::Lbl_Click()
+void Fom::AnswerScene(int button)
 {
+    LblButton = button;
     Ivent();
-}
-
-void Fom::ClickLbl(int button)
-{
-    Lbl_MouseDown(button, 0, 0, 0);
-    Lbl_MouseUp(0, 0, 0, 0);
-    Lbl_Click();
 }

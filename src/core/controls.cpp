@@ -261,7 +261,7 @@ void Fom::ConnectHandlers()
     auto *lblRelay = new MouseRelay(Lbl);
     connect(lblRelay, &MouseRelay::mouseDown, this, &Fom::Lbl_MouseDown);
     connect(lblRelay, &MouseRelay::mouseUp, this, &Fom::Lbl_MouseUp);
-    connect(lblRelay, &MouseRelay::clicked, this, [this](int) { Lbl_Click(); });
+    connect(lblRelay, &MouseRelay::clicked, this, &Fom::AnswerScene);
 
     // Picture buttons: press feedback on any button, the click on the left one.
     auto *addRelay = new MouseRelay(ADD);

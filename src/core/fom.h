@@ -81,7 +81,9 @@ public:
     void Pic_Click(int button);
     void Lbl_MouseDown(int button, int shift, int x, int y);
     void Lbl_MouseUp(int button, int shift, int x, int y);
-    void Lbl_Click();
+    // The message area's command, from a click or an answer key alike: the
+    // scene's next step, taking `button` as the answer (1 yes, else no).
+    void AnswerScene(int button);
 
     // ---- Special menu (core/facemenu.cpp) ----
     void menuSpecl2_Click(int index);
@@ -218,8 +220,6 @@ private:
     void StartMusic();
     void SetEntryText(const QString &text);
     void SetFocusToTxt();
-    // What a press and release of `button` on the message area does.
-    void ClickLbl(int button);
     void ShowImgPicture(const QPixmap &picture);
     void LoadImgPicture(const QString &fileName);
     void ClearHintOfGoneItem();

@@ -26,7 +26,7 @@ void Fom::StartScene(SceneKind kind, int number)
     ShpCli->setVisible(true);
     Opt_Click(m_model->wordClass());
     ComItem->setEnabled(false);
-    Lbl_Click();
+    Ivent();
 }
 
 void Fom::EndScene()
@@ -49,7 +49,7 @@ void Fom::EndScene()
     TimShpCli->stop();
     ShpCli->setVisible(false);
     ComItem->setEnabled(true);
-    Lbl_Click();
+    Ivent();
     SetFocusToTxt();
 }
 
