@@ -15,6 +15,9 @@
 using Moods = std::array<qint16, 4>;
 using texts::u8;
 struct MoodStep { qint16 start; double delta; int expected; };
+// How the farewell ends, T = 30 + Int(draw x 20) words being enough, after
+// the endings `seen` before.
+struct Choice { Moods moods; int words; double draw; int ending; QList<int> seen = {}; bool opensSpecialMenu = false; };
 
 // Every question with its replies and mood changes (joy, anger, sorrow, ease)
 // for yes and for no.
@@ -435,6 +438,41 @@ private Q_SLOTS:
         QCOMPARE(loaded.money(), 4321);
         QVERIFY(loaded.endingSeen(6) && !loaded.endingSeen(7));
         QCOMPARE(loaded.state().options, state.options);
+    }
+
+    // The strongest mood (ties to the later one) and enough words choose
+    // the ending; the special menu opens once endings 0..6 have been seen,
+    // the eighth is not needed.
+    void endingChoice_data()
+    {
+        QTest::addColumn<Choice>("choice");
+        QTest::newRow("all equal, enough words") << Choice{{0, 0, 0, 0}, 50, 0.99, 3};
+        QTest::newRow("all equal, too few") << Choice{{0, 0, 0, 0}, 29, 0.0, 7};
+        QTest::newRow("joy ties anger") << Choice{{100, 100, 0, 0}, 60, 0.5, 1};
+        QTest::newRow("joy with 50 words") << Choice{{90, 0, 0, 0}, 50, 0.99, 0};
+        QTest::newRow("joy with 29 words") << Choice{{90, 0, 0, 0}, 29, 0.0, 4};
+        QTest::newRow("40 words meet T 40") << Choice{{0, 0, 80, 0}, 40, 0.5, 2};
+        QTest::newRow("40 words miss T 41") << Choice{{0, 0, 80, 0}, 40, 0.55, 6};
+        QTest::newRow("anger, too few") << Choice{{0, 10, -5, 3}, 35, 0.3, 5};
+        QTest::newRow("0 completes 0..6") << Choice{{200, 0, 0, 0}, 100, 0.0, 0, {1, 2, 3, 4, 5, 6}, true};
+        QTest::newRow("6 still missing") << Choice{{0, 0, 0, 0}, 100, 0.0, 3, {0, 1, 2, 4, 5, 7}, false};
+    }
+    void endingChoice()
+    {
+        QFETCH(Choice, choice);
+        GameState state = model->state();
+        state.moods = choice.moods;
+        state.wordCount = {static_cast<qint16>(choice.words - 12), 5, 7}; // every list counts
+        for (int k : choice.seen)
+            state.endingSeen[k] = true;
+        model->restore(state);
+        random.script({choice.draw});
+        const int ending = model->chooseEnding();
+        QCOMPARE(ending, choice.ending);
+        QSignalSpy seen(model.get(), &GameModel::endingsSeenChanged);
+        model->markEndingSeen(ending);
+        QCOMPARE(seen.count(), 1);
+        QCOMPARE(model->specialUnlocked(), choice.opensSpecialMenu);
     }
 };
 
