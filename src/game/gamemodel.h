@@ -19,7 +19,8 @@ public:
     explicit GameModel(RandomSource &random, QObject *parent = nullptr);
 
     const GameState &state() const { return m_state; }
-    // Puts a whole state in place at once, as a load does.
+    // Puts a whole state in place at once and tells that the lists, money,
+    // day and endings changed; the options are only applied by loadSlot().
     void restore(const GameState &state);
 
     // ---- Moods, face and motion ----
