@@ -43,10 +43,12 @@ int main(int argc, char *argv[])
     game.start();
     game.playIntoFreePlay();
     Fom &fom = *game.fom;
-    for (int i = 2; i < 5000; ++i)
-        listbox::insert(fom.Lst[0], i, QStringLiteral("word%1").arg(i));
-    fom.WordCount[0] = 5000;
-    fom.WordSlot[0] = 2;
+    game.edit([](GameState &state) {
+        for (int i = 2; i < 5000; ++i)
+            state.words[Noun].insert(i, QStringLiteral("word%1").arg(i));
+        state.wordCount[Noun] = 5000;
+        state.writeSlot[Noun] = 2;
+    });
     fom.Opt_Click(0);
     measure("teach a word into a full list of 5000", 500, [&](int i) {
         fom.Txt->setText(QStringLiteral("new%1").arg(i));
@@ -63,10 +65,10 @@ int main(int argc, char *argv[])
         fom.Tim2_Timer();
     });
     measure("30 days and the monthly report", 50, [&](int) {
-        fom.Day = 0;
-        while (fom.SceneMode == QLatin1String("tyu"))
+        game.edit([](GameState &state) { state.day = 0; });
+        while (fom.model().scene().kind == SceneKind::FreePlay)
             fom.TimDay_Timer();
-        while (fom.SceneMode == QLatin1String("houkoku"))
+        while (fom.model().scene().kind == SceneKind::Report)
             game.click();
     });
     return 0;

@@ -142,7 +142,7 @@ double gameShare(double seconds, const QString &folder, bool still)
     if (!fom.Form_Load())
         return -1;
     fom.show();
-    for (int i = 0; i < 100 && fom.SceneMode != QLatin1String("tyu"); ++i)
+    for (int i = 0; i < 100 && !fom.model().inFreePlay(); ++i)
         QTest::mouseClick(fom.Lbl, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     if (still) {
         fom.Tim->stop();

@@ -39,13 +39,13 @@ void teach(TestGame &game, int wordsPerList)
     Fom &fom = *game.fom;
     for (int k = 0; k < 3; ++k) {
         fom.Opt_Click(k);
-        for (int i = fom.WordCount[k]; i < wordsPerList; ++i) {
+        for (int i = fom.model().wordCount(k); i < wordsPerList; ++i) {
             fom.Txt->setText(QStringLiteral("ことば%1の%2").arg(k).arg(i));
             fom.TeachWord();
         }
     }
-    while (fom.BoxCount < 10)
-        fom.RefillBox();
+    while (fom.model().boxSize() < 10)
+        fom.model().refillBox();
 }
 
 } // namespace

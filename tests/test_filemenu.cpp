@@ -6,6 +6,7 @@
 
 #include "persistence/slotstore.h"
 #include "platform/cp932.h"
+#include "platform/listbox.h"
 #include "testgame.h"
 
 #include <QTest>
@@ -19,7 +20,7 @@ const QString fileError = QStringLiteral("ファイル処理が正常に起動�
 // Everything of the game a save holds, plus what the player sees of it.
 auto snapshot(const Fom &fom)
 {
-    return std::tuple{fom.CurrentSlot(), fom.SceneMode, fom.LblHi->caption(), fom.LblMoney->caption()};
+    return std::tuple{fom.CurrentSlot(), fom.model().scene(), fom.LblHi->caption(), fom.LblMoney->caption()};
 }
 
 // The game's clocks that run now.
@@ -34,7 +35,7 @@ QList<QTimer *> runningClocks(const Fom &fom)
 }
 
 // A status line to load, and what the window then shows.
-struct Loaded { QByteArray status; int dayInterval = 10000; bool music = true; QString mode = "tyu"; bool specialMenu = false; };
+struct Loaded { QByteArray status; int dayInterval = 10000; bool music = true; SceneKind scene = SceneKind::FreePlay; bool specialMenu = false; };
 
 // A File item (-1: closing with the autosave on) with a file operation
 // failing ("folder": the folder cannot be made) and a file written with
@@ -60,19 +61,19 @@ private Q_SLOTS:
         QTest::newRow("music off") << Loaded{exampleStatusWith(28, "0"), 10000, false};
         QTest::newRow("SE off") << Loaded{exampleStatusWith(29, "0")};
         QTest::newRow("saved in a report") << Loaded{exampleStatusWith(30, "\"houkoku\"")};
-        QTest::newRow("saved at the title") << Loaded{exampleStatusWith(30, "\"stop\""), 10000, true, "stop"};
+        QTest::newRow("saved at the title") << Loaded{exampleStatusWith(30, "\"stop\""), 10000, true, SceneKind::Title};
         QTest::newRow("seven endings seen")
-            << Loaded{"10,-5,0,3,150,1000,3,2,2,3,2,2,3,1,0,2,1,1,1,1,1,1,1,1,1,0,0,1,1,\"tyu\"\r\n", 10000, true, "tyu", true};
+            << Loaded{"10,-5,0,3,150,1000,3,2,2,3,2,2,3,1,0,2,1,1,1,1,1,1,1,1,1,0,0,1,1,\"tyu\"\r\n", 10000, true, SceneKind::FreePlay, true};
     }
     void loadShowsTheSlot()
     {
         QFETCH(Loaded, loaded);
-        const auto [status, dayInterval, music, mode, specialMenu] = loaded;
+        const auto [status, dayInterval, music, scene, specialMenu] = loaded;
         auto game = TestGame::inFreePlay();
         Fom &fom = *game->fom;
         fom.menu2_Click(1); // fast time on before the load
         fom.Opt_Click(0);
-        fom.StartScene(QStringLiteral("situ"));
+        fom.StartScene(SceneKind::Announcement);
         game->click(); // a question and its hint are on screen
         SlotBytes files = exampleSlotFiles();
         files[slotfiles::Str] = status;
@@ -83,17 +84,17 @@ private Q_SLOTS:
         QCOMPARE(fom.TimDay->interval(), dayInterval);
         QCOMPARE(fom.menu2[3]->isChecked(), music);
         QCOMPARE(game->sound.requests.first(), music ? "music play" : "music stop");
-        QCOMPARE(fom.SceneMode, mode);
-        QCOMPARE(fom.TimSay->isActive(), mode == QLatin1String("tyu"));
+        QCOMPARE(fom.model().scene().kind, scene);
+        QCOMPARE(fom.TimSay->isActive(), scene == SceneKind::FreePlay);
         QCOMPARE(fom.menuSpecl->menuAction()->isEnabled(), specialMenu);
-        if (mode != QLatin1String("tyu"))
+        if (scene != SceneKind::FreePlay)
             return;
         // Each list holds its words and no row for the files' closing empty line.
         QCOMPARE(game->words(2), (QStringList{u8("切ない"), u8("楽しい"), u8("青い")}));
-        QCOMPARE(fom.Lst[0]->count(), 2);
-        QCOMPARE((QStringList{fom.LstItemMoney->item(0)->text(), fom.LblMoney->caption(), fom.LblHi->caption()}),
+        QCOMPARE(listbox::count(fom.Lst[0]), 2);
+        QCOMPARE((QStringList{listbox::text(fom.LstItemMoney, 0), fom.LblMoney->caption(), fom.LblHi->caption()}),
                  (QStringList{"512", "1000", "3"}));
-        QVERIFY(fom.WordKind == 1 && fom.Opt[1]->isChecked());
+        QVERIFY(fom.model().wordClass() == 1 && fom.Opt[1]->isChecked());
         if (!status.endsWith("\"tyu\"\r\n"))
             return;
         QCOMPARE(game->shownPicture(), QStringLiteral("2.bmp"));
@@ -164,7 +165,7 @@ private Q_SLOTS:
             QVERIFY(QFile::remove(game.folder.path() + file.chopped(1)) && QDir(game.folder.path()).mkdir(file));
         else if (!file.isEmpty())
             QVERIFY(DiskFileOps().write(game.folder.path() + file, bytes));
-        fom.menu2[2]->setChecked(item < 0);
+        fom.model().setOption(Option::Autosave, item < 0);
         files.failOn(failOn);
         game.dialogs.pageReplies = pageReplies;
         const auto before = snapshot(fom);
@@ -188,20 +189,20 @@ private Q_SLOTS:
     // player's slot alone.
     void nothingToSaveWithoutAGame_data()
     {
-        QTest::addColumn<QString>("mode");
-        QTest::newRow("title") << QStringLiteral("stop");
-        QTest::newRow("preview") << QStringLiteral("ugoki");
-        QTest::newRow("replay") << u8("宇宙戦争");
+        QTest::addColumn<Scene>("scene");
+        QTest::newRow("title") << Scene{SceneKind::Title};
+        QTest::newRow("preview") << Scene{SceneKind::Preview};
+        QTest::newRow("replay") << Scene{SceneKind::Ending, 5};
     }
     void nothingToSaveWithoutAGame()
     {
-        QFETCH(QString, mode);
+        QFETCH(Scene, scene);
         auto game = TestGame::inFreePlay();
         Fom &fom = *game->fom;
         writeSlotFiles(game->folder.path(), exampleSlotFiles());
-        fom.StartScene(mode);
+        fom.StartScene(scene.kind, scene.number);
         QVERIFY(!fom.menu1[0]->isEnabled());
-        fom.menu2[2]->setChecked(true);
+        fom.model().setOption(Option::Autosave, true);
         QVERIFY(fom.close());
         DiskFileOps disk;
         QVERIFY(SlotStore(disk, game->folder.path()).load() == exampleSlotFiles());
@@ -225,7 +226,7 @@ private Q_SLOTS:
         QVERIFY(game.start());
         game.playIntoFreePlay();
         Fom &fom = *game.fom;
-        fom.menu2[2]->setChecked(true);
+        fom.model().setOption(Option::Autosave, true);
         files.failOn(QStringLiteral("write str.dat.new"));
         QList<QTimer *> runningBehindTheBox;
         game.dialogs.whileOpen = [&] { runningBehindTheBox << runningClocks(fom); };
@@ -294,7 +295,7 @@ private Q_SLOTS:
         QTRY_VERIFY(DiskFileOps().read(copy, 100)->contains(",1000,2,"));
         if (ended) {
             killed->fom->menuEnding_Click(5); // "yes" to ending the game
-            for (int i = 0; i < 10 && killed->fom->SceneMode != QLatin1String("stop"); ++i)
+            for (int i = 0; i < 10 && killed->fom->model().scene().kind != SceneKind::Title; ++i)
                 killed->click();
         }
         killed->fom.reset(); // no close: the process is gone
@@ -307,9 +308,9 @@ private Q_SLOTS:
         const QString offer = u8("前回は正しく終了しませんでした。つづきから遊びますか？");
         QCOMPARE(next.dialogs.questions, ended ? QStringList() : QStringList{offer});
         QCOMPARE(QFile::exists(copy), resumed);
-        QCOMPARE(next.fom->Day, resumed ? 2 : 0);
+        QCOMPARE(next.fom->model().day(), resumed ? 2 : 0);
         QCOMPARE(next.words(1).contains(u8("ねこ")), resumed);
-        QCOMPARE(next.fom->SceneMode, resumed ? QStringLiteral("tyu") : QStringLiteral("stop"));
+        QCOMPARE(next.fom->model().scene().kind, resumed ? SceneKind::FreePlay : SceneKind::Title);
         QVERIFY(next.fom->close());
         QVERIFY(!QFile::exists(copy));
         QVERIFY(!QFile::exists(killed->folder.path() + QStringLiteral("str.dat")));

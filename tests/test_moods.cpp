@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The もけもけ developers
 // SPDX-License-Identifier: MIT
 
-// Moods, the face and motion they give, the window grid and the animation.
+// The window grid and the animation of the alien's face and motion.
 
 #include "core/grid.h"
 #include "testgame.h"
@@ -9,8 +9,6 @@
 #include <QScreen>
 #include <QTest>
 
-using Moods = std::array<qint16, 4>;
-struct MoodStep { qint16 start; double delta; int expected; };
 struct Motion { int kind; QRectF from; int ticks; QRectF to; int step; };
 
 class TestMoods : public QObject
@@ -22,47 +20,16 @@ class TestMoods : public QObject
 private Q_SLOTS:
     void initTestCase() { QVERIFY(game->start()); fom = game->fom.get(); }
 
-    void addMood_data()
+    // The model tells of a new motion; the picture then starts it from rest.
+    void newMotionStartsFromRest()
     {
-        QTest::addColumn<MoodStep>("step");
-        QTest::newRow("clamps at the top") << MoodStep{480, 30.0, 500};
-        QTest::newRow("clamps at the bottom") << MoodStep{-490, -30.0, -500};
-        QTest::newRow("half goes down to even") << MoodStep{2, 0.5, 2};
-        QTest::newRow("half goes up to even") << MoodStep{3, 0.5, 4};
-        QTest::newRow("just below the top rounds to it") << MoodStep{499, 0.6, 500};
-    }
-    void addMood()
-    {
-        QFETCH(MoodStep, step);
-        fom->Mood = {0, step.start, 0, 0};
-        fom->AddMood(1, step.delta);
-        QCOMPARE(int(fom->Mood[1]), step.expected);
-    }
-
-    // The strongest mood from 30 up picks the face; the strongest pull, up
-    // or down, picks the motion, and a new motion starts from rest.
-    void faceAndMotion_data()
-    {
-        QTest::addColumn<Moods>("moods");
-        QTest::addColumn<QList<int>>("faceAndMotion");
-        QTest::newRow("tie goes to anger") << Moods{40, 40, 0, 0} << QList<int>{4, 0};
-        QTest::newRow("below 30 stays neutral") << Moods{29, 0, 0, 0} << QList<int>{0, 0};
-        QTest::newRow("30 shows joy") << Moods{30, 0, 0, 0} << QList<int>{2, 0};
-        QTest::newRow("deep low mood moves hard") << Moods{10, -120, 0, 0} << QList<int>{0, 2};
-        QTest::newRow("ease at 50 wobbles vertically") << Moods{0, 0, 0, 50} << QList<int>{8, 1};
-        QTest::newRow("sorrow at 100") << Moods{0, 0, 100, 0} << QList<int>{6, 2};
-        QTest::newRow("low of -99 is still mild") << Moods{0, -99, 0, 0} << QList<int>{0, 1};
-    }
-    void faceAndMotion()
-    {
-        QFETCH(Moods, moods);
-        QFETCH(QList<int>, faceAndMotion);
-        const int motionBefore = fom->MoveKind;
+        game->edit([](GameState &state) { state.moods = {0, 0, 0, 0}; state.motion = 0; });
         fom->MoveImg(7, 0, 86, 100);
-        fom->Mood = moods;
-        fom->UpdateFace();
-        QCOMPARE((QList<int>{fom->Face, fom->MoveKind}), faceAndMotion);
-        QCOMPARE(fom->ImgRect.left, fom->MoveKind == motionBefore ? 7.0f : 0.0f);
+        fom->model().addMood(Joy, 40); // still the calm motion
+        QCOMPARE(fom->ImgRect.left, 7.0f);
+        fom->model().addMood(Joy, 20);
+        QCOMPARE(fom->model().motion(), 1);
+        QCOMPARE(fom->ImgRect.left, 0.0f);
     }
 
     void gridFromScreen_data()
@@ -115,7 +82,7 @@ private Q_SLOTS:
     void motion()
     {
         QFETCH(Motion, motion);
-        fom->MoveKind = static_cast<qint16>(motion.kind);
+        game->edit([&](GameState &state) { state.motion = static_cast<qint16>(motion.kind); });
         fom->MoveStep = 1;
         fom->MoveImg(motion.from.left(), motion.from.top(), motion.from.width(), motion.from.height());
         for (int tick = 0; tick < motion.ticks; ++tick)
@@ -127,7 +94,7 @@ private Q_SLOTS:
 
     void faceFlipsBetweenItsTwoPictures()
     {
-        fom->Face = 4;
+        game->edit([](GameState &state) { state.face = 4; });
         fom->FaceFrame = 1;
         fom->Tim2_Timer();
         QCOMPARE(game->shownPicture(), QStringLiteral("5.bmp"));

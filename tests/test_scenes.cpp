@@ -12,33 +12,6 @@
 using texts::u8;
 using Moods = std::array<qint16, 4>;
 
-// Every question with its replies and mood changes (joy, anger, sorrow, ease)
-// for yes and for no.
-struct Question { const char *text, *yesReply, *noReply; Moods yes, no; };
-static const Question questions[] = {
-    {"ひとりは　さみしい　もの？", "そうなの", "そうなの", {3, -3, 10, 5}, {7, 5, -5, -5}},
-    {"ゆめで　ないたこと　ある？", "ぼくも", "ぼく　あるの", {5, -3, -5, 10}, {1, 1, 5, -5}},
-    {"このほしは　きぼうで　あふれてますか？", "うらやましい・・・", "かなしい・・・", {10, 5, -3, -5}, {3, 5, 10, 5}},
-    {"すきな　ほしにんげんは　いますか？", "どきどき・・・", "さみしい・・・", {10, -5, 3, -3}, {5, 2, 10, 5}},
-    {"きらいな　ほしにんげんは　いますか？", "いたい", "そう・・・", {-5, 8, 5, -8}, {8, -5, -5, 10}},
-    {"うつくしいものは　こわれやすい　のですか？", "あうあう・・", "ほんとう？", {3, 5, 8, 5}, {-3, -5, -5, 3}},
-    {"きたないものは　きたないだけですか", "いりません", "しんじつ・・・", {-5, 9, 9, -4}, {9, -5, -9, 9}},
-    {"すべてに　びょうどうですか・・・", "うそ・・・", "いけない・・・", {5, 8, 3, 1}, {-1, 5, 9, -3}},
-    {"わたしが　すきですか", "っぽ", "いや～ん", {20, -10, 8, -10}, {-20, 20, 20, 20}},
-    {"へいわが　すきですか・・・", "ふふ・・・", "ゆめ・・", {10, -5, -5, 5}, {-8, 5, 9, 5}},
-    {"ころすことは　だめ・・・？", "そう・・・", "いいこと・・・？", {8, -3, 5, 9}, {-10, 10, 20, -20}},
-    {"しあわせは　いばしょが　なくなる　きが　しますか", "そう・・・", "そうなの・・・", {-3, -5, 5, 9}, {9, 3, 6, -3}},
-    {"いま、たのしいですか？", "せつない？", "・・・", {8, -5, 8, 9}, {-10, 8, 10, -10}},
-    {"とりは　なかま　ですか", "なかま・・・", "ちがうの？", {10, -5, 8, 10}, {-10, 5, 10, -8}},
-    {"ささやかでも　よろこびが　ありますか", "そう", "ないの", {5, 8, 9, 10}, {-5, -3, 9, -8}},
-    {"いのちは　ぜんぶ　だいじ　ですか", "だいじ・・・", "すてる・・・", {10, -8, -10, 10}, {-10, 8, 10, -10}},
-    {"いきものは　やさしくしないと　だめ　ですか", "そう", "？", {3, -5, -7, 9}, {-5, 9, 10, -10}},
-    {"いきてないものは　やさしくしなくても　いい　ですか", "あうあう", "だめ・・・", {-5, 9, 10, -10}, {5, 3, 5, 8}},
-    {"つらいときは　ひとりで　いるものですか", "ひとり・・・", "みんな・・・？", {-5, -9, 9, 9}, {9, -3, -5, -5}},
-    {"うらぎられても　しんじますか・・・", "そう・・", "てうてう", {10, -6, 9, 10}, {-5, 8, 9, 7}},
-    {"だれも　じぶんのためには　いきていて　ほしくない　ですか・・・？", "つらいの", "・・・", {0, 3, 9, 10}, {0, 9, -4, 4}},
-};
-
 class TestScenes : public QObject
 {
     Q_OBJECT
@@ -68,9 +41,11 @@ class TestScenes : public QObject
     void askAfter(int ticks, double draw)
     {
         game->playIntoFreePlay();
-        fom->Mood = {0, 0, 0, 0};
-        fom->QstTicks = 25;
-        fom->StartScene(QStringLiteral("situ"));
+        game->edit([](GameState &state) {
+            state.moods = {0, 0, 0, 0};
+            state.questionWait = 25;
+        });
+        fom->StartScene(SceneKind::Announcement);
         for (int i = 0; i < ticks; ++i)
             fom->TimQst_Timer();
         game->random.script({draw});
@@ -82,7 +57,7 @@ private Q_SLOTS:
 
     void startUpShowsTheTitle()
     {
-        QCOMPARE(fom->SceneMode, QStringLiteral("stop"));
+        QCOMPARE(fom->model().scene().kind, SceneKind::Title);
         QCOMPARE(game->shownPicture(), QStringLiteral("stt.bmp"));
         QCOMPARE(fom->TimDay->interval(), 10000);
         expectLocked(true);
@@ -117,13 +92,13 @@ private Q_SLOTS:
             game->click();
         QCOMPARE(fom->Lbl->caption(), u8("ちょっとの　あいだ、　よろしくね、") + names[0]);
         QCOMPARE(game->words(0), names + QStringList{u8("ほし")});
-        QCOMPARE(int(fom->WordCount[0]), 3);
+        QCOMPARE(fom->model().wordCount(0), 3);
         for (int step = 3; step <= 10; ++step)
             game->click();
         QCOMPARE(fom->Lbl->caption(), u8("いっとくけど、エールはただじゃないからね"));
         expectLocked(true);
         game->click();
-        QCOMPARE(fom->SceneMode, QStringLiteral("tyu"));
+        QCOMPARE(fom->model().scene().kind, SceneKind::FreePlay);
         expectLocked(false);
         QVERIFY(fom->Tim->isActive() && fom->Tim2->isActive());
     }
@@ -132,20 +107,20 @@ private Q_SLOTS:
     // sentence at once; all draws 0 give this one.
     void freePlayResumesWithASentence_data()
     {
-        QTest::addColumn<QString>("scene");
-        QTest::newRow("opening") << QStringLiteral("open");
-        QTest::newRow("report") << QStringLiteral("houkoku");
-        QTest::newRow("question") << QStringLiteral("situ");
+        QTest::addColumn<SceneKind>("scene");
+        QTest::newRow("opening") << SceneKind::Opening;
+        QTest::newRow("report") << SceneKind::Report;
+        QTest::newRow("question") << SceneKind::Announcement;
     }
     void freePlayResumesWithASentence()
     {
-        QFETCH(QString, scene);
+        QFETCH(SceneKind, scene);
         game->playIntoFreePlay();
         fom->StartScene(scene);
-        while (fom->SceneMode != QLatin1String("tyu"))
+        while (fom->model().scene().kind != SceneKind::FreePlay)
             game->click();
         QCOMPARE(fom->Lbl->caption(), u8("切ないももじろが大好きだったのです"));
-        QCOMPARE(fom->SceneStep, qint16(0)); // no step of the scene ran once more
+        QCOMPARE(fom->model().scene().step, int(0)); // no step of the scene ran once more
         game->click(); // a click in free play leaves the prompt hidden
         QVERIFY(!fom->ShpCli->isVisibleTo(fom));
     }
@@ -153,12 +128,12 @@ private Q_SLOTS:
     void sceneLockAndUnlock()
     {
         game->playIntoFreePlay();
-        fom->StartScene(QStringLiteral("situ"));
-        QCOMPARE(fom->SceneStep, qint16(1)); // step 0 ran at once
-        fom->StartScene(QStringLiteral("nothing"));
+        fom->StartScene(SceneKind::Announcement);
+        QCOMPARE(fom->model().scene().step, int(1)); // step 0 ran at once
+        fom->StartScene(SceneKind::NotStarted);
         expectLocked(true);
-        game->click(); // an unknown mode ignores clicks
-        QCOMPARE(fom->SceneStep, qint16(0));
+        game->click(); // before the game has started, clicks play nothing
+        QCOMPARE(fom->model().scene().step, int(0));
     }
 
     // The answer keys and the clicks on the alien (or on the frame its
@@ -202,7 +177,7 @@ private Q_SLOTS:
         if (phase != QLatin1String("title")) {
             game->playIntoFreePlay();
             if (phase != QLatin1String("free play"))
-                fom->StartScene(QStringLiteral("situ"));
+                fom->StartScene(SceneKind::Announcement);
             game->random.script({0.4}); // question 8 when one is drawn
             const int clicks = phase == QLatin1String("question") ? 1 : phase == QLatin1String("reply") ? 2 : 0;
             for (int i = 0; i < clicks; ++i)
@@ -223,7 +198,7 @@ private Q_SLOTS:
     void pressMarksTheMessageArea()
     {
         game->playIntoFreePlay();
-        fom->StartScene(QStringLiteral("situ"));
+        fom->StartScene(SceneKind::Announcement);
         // A right press shows the red mark and hides the prompt until the release.
         QTest::mousePress(fom->Lbl, Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
         QCOMPARE(fom->LblButton, 2);
@@ -238,63 +213,33 @@ private Q_SLOTS:
         game->playIntoFreePlay();
         fom->Txt->setText(QStringLiteral("word"));
         fom->ADD_Click();
-        fom->Money = 5;
-        fom->Mood = {9, 9, 9, 9};
-        fom->Day = 40;
-        fom->BoxCount = 7;
-        fom->StartScene(QStringLiteral("stop"));
+        game->edit([](GameState &state) {
+            state.money = 5;
+            state.moods = {9, 9, 9, 9};
+            state.day = 40;
+            state.boxRefillPlace = 7;
+        });
+        fom->StartScene(SceneKind::Title);
         // Money, day, pay, items and the box's refill place start afresh.
-        QCOMPARE((QList<int>{fom->Money, fom->Day, fom->Pay, fom->LstItem->count(), fom->BoxCount}),
+        const GameState &state = fom->model().state();
+        QCOMPARE((QList<int>{state.money, state.day, state.pay, listbox::count(fom->LstItem), state.boxRefillPlace}),
                  (QList<int>{1000, 0, 0, 0, 0}));
-        QCOMPARE(fom->Mood, (Moods{0, 0, 0, 0}));
+        QCOMPARE(state.moods, (Moods{0, 0, 0, 0}));
         QVERIFY(game->words(1).contains(QStringLiteral("word")));
     }
 
-    // Joy falls and anger, sorrow and ease rise with the ticks waited.
-    void waitingTime_data()
+    // The click after the wait draws and asks the question; the next click
+    // answers it: its reply shows and the moods move.
+    void questionAskedAndAnswered()
     {
-        QTest::addColumn<int>("ticks");
-        QTest::addColumn<Moods>("moods");
-        QTest::newRow("answered at once") << 0 << Moods{3, 0, 0, 2};
-        QTest::newRow("eleven ticks round down") << 11 << Moods{-1, 11, 5, -1};
-        QTest::newRow("31 ticks") << 31 << Moods{-7, 31, 15, -5};
-        QTest::newRow("longer counts as 31") << 50 << Moods{-7, 31, 15, -5};
-    }
-    void waitingTime()
-    {
-        QFETCH(int, ticks);
-        QFETCH(Moods, moods);
-        askAfter(ticks, 0.0);
-        QCOMPARE(fom->Mood, moods);
-        QVERIFY(!fom->TimQst->isActive());
-    }
-
-    void answers_data()
-    {
-        QTest::addColumn<int>("question");
-        QTest::addColumn<int>("button");
-        for (int n = 0; n < int(std::size(questions)); ++n) {
-            QTest::addRow("%d yes", n) << n << 1;
-            QTest::addRow("%d no", n) << n << 2;
-        }
-        QTest::newRow("8 middle is no") << 8 << 4;
-    }
-    void answers()
-    {
-        QFETCH(int, question);
-        QFETCH(int, button);
-        const Question &expected = questions[question];
-        askAfter(0, (question + 0.5) / 21.0);
-        QCOMPARE(fom->Lbl->caption(), u8(expected.text));
-        QVERIFY(fom->LblQstKazari->isVisibleTo(fom));
-        fom->Mood = {100, 100, 100, 100};
-        game->click(button);
-        QCOMPARE(fom->Lbl->caption(), u8(button == 1 ? expected.yesReply : expected.noReply));
+        askAfter(0, 8.5 / 21.0);
+        QCOMPARE(fom->Lbl->caption(), u8("わたしが　すきですか"));
+        QVERIFY(fom->LblQstKazari->isVisibleTo(fom) && !fom->TimQst->isActive());
+        game->edit([](GameState &state) { state.moods = {100, 100, 100, 100}; });
+        game->click(4); // a middle click is no
+        QCOMPARE(fom->Lbl->caption(), u8("いや～ん"));
         QVERIFY(!fom->LblQstKazari->isVisibleTo(fom));
-        Moods moods = button == 1 ? expected.yes : expected.no;
-        for (qint16 &mood : moods)
-            mood += 100;
-        QCOMPARE(fom->Mood, moods);
+        QCOMPARE(fom->model().state().moods, (Moods{80, 120, 120, 120}));
     }
 };
 

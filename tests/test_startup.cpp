@@ -224,7 +224,7 @@ private Q_SLOTS:
             return;
         QVERIFY(game.fom->Img->picture().isNull());
         game.playIntoFreePlay();
-        QCOMPARE(game.fom->SceneMode, QStringLiteral("tyu"));
+        QCOMPARE(game.fom->model().scene().kind, SceneKind::FreePlay);
     }
 
     // The faces are decoded after the window shows, in turn or when first
@@ -246,7 +246,7 @@ private Q_SLOTS:
         }
         QStringList shown;
         for (int face = 0; face < 5; ++face) {
-            game.fom->Face = qint16(2 * face);
+            game.fom->model().showFaceAndMotion(2 * face, game.fom->model().motion());
             for (int frame = 0; frame < 2; ++frame) {
                 game.fom->Tim2_Timer();
                 shown << game.shownPicture();

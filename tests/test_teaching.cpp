@@ -45,8 +45,6 @@ class TestTeaching : public QObject
         fom->Txt->setText(word);
         fom->ADD_Click();
     }
-    // The month's pay, the joy and the noun count.
-    QList<int> payJoyNouns() const { return {fom->Pay, fom->Mood[0], fom->WordCount[0]}; }
 
 private Q_SLOTS:
     void init()
@@ -54,67 +52,30 @@ private Q_SLOTS:
         game = TestGame::inFreePlay();
         QVERIFY(game);
         fom = game->fom.get();
-        fom->Pay = 0;
-        fom->Mood = {0, 0, 0, 0};
+        game->edit([](GameState &state) {
+            state.pay = 0;
+            state.moods = {0, 0, 0, 0};
+        });
     }
 
-    void newWordThenDuplicate()
+    // The entry, the overwrite box, the selection and the forget buttons
+    // carry the player's words to the game and show what it made of them.
+    void teachingThroughTheWindow()
     {
-        QCOMPARE(int(fom->WordKind), 1); // the verb option is selected at start
-        game->random.script({0.5, 0.99}); // pay 150, mood delta 1.98
+        QCOMPARE(fom->model().wordClass(), int(Verb)); // the verb option is selected at start
         teach(0, u8("ほし"));
         QCOMPARE(game->words(0).last(), u8("ほし"));
-        QCOMPARE(payJoyNouns(), (QList<int>{150, 2, 3}));
         QCOMPARE(fom->Txt->text(), QString());
         teach(0, u8("ほし"));
         QCOMPARE(fom->Lbl->caption(), u8("もう、その言葉は知ってる"));
-        QCOMPARE(payJoyNouns(), (QList<int>{150, 2, 3}));
-        // An empty entry counts as known.
-        fom->Lbl->setCaption(QString());
-        teach(2, QString());
-        QCOMPARE(fom->Lbl->caption(), u8("もう、その言葉は知ってる"));
-        // The pay stops at its top.
-        fom->Pay = 32700;
-        game->random.script({0.99, 0.0});
-        teach(0, QStringLiteral("x"));
-        QCOMPARE(int(fom->Pay), 32767);
-    }
-
-    void overwriteReplacesTheSelectedWord()
-    {
         fom->Chk->setChecked(true);
-        listbox::select(fom->Lst[0], 0);
-        teach(0, u8("たろう")); // the draws 0 pay 50
-        QCOMPARE(game->words(0), (QStringList{u8("たろう"), u8("もけもけ")}));
-        QCOMPARE(payJoyNouns(), (QList<int>{50, 0, 2}));
-        // Overwriting with a word the list holds is refused.
         listbox::select(fom->Lst[0], 1);
         teach(0, u8("たろう"));
-        QCOMPARE(game->words(0), (QStringList{u8("たろう"), u8("もけもけ")}));
-    }
-
-    void fullListWrapsAroundPastTheFirstTwo()
-    {
-        for (int i = 2; i < 4999; ++i)
-            listbox::insert(fom->Lst[1], i, QStringLiteral("w%1").arg(i));
-        fom->WordCount[1] = 5000;
-        fom->WordSlot[1] = 4999; // the slot the next word takes is empty
-        teach(1, QStringLiteral("last"));
-        QCOMPARE(int(fom->WordCount[1]), 5000);
-        teach(1, QStringLiteral("wrapped"));
-        QCOMPARE(listbox::text(fom->Lst[1], 4999), QStringLiteral("last"));
-        QCOMPARE(listbox::text(fom->Lst[1], 2), QStringLiteral("wrapped"));
-        QCOMPARE(int(fom->WordSlot[1]), 3);
-    }
-
-    void forgettingKeepsTheFirstTwo()
-    {
-        teach(2, QStringLiteral("a"));
-        teach(2, QStringLiteral("b"));
-        fom->ComLstQra_MouseDown(2);
+        QCOMPARE(game->words(0), (QStringList{u8("ももじろ"), u8("たろう"), u8("ほし")}));
+        QCOMPARE(listbox::selected(fom->Lst[0]), -1); // the word chosen has gone
+        fom->ComLstQra_MouseDown(0);
         QCOMPARE(game->shownPicture(), QStringLiteral("did.bmp"));
-        // The list, its count and the place of the next word.
-        QCOMPARE((QList<int>{fom->Lst[2]->count(), fom->WordCount[2], fom->WordSlot[2]}), (QList<int>{2, 2, 2}));
+        QCOMPARE(game->words(0).size(), 2);
     }
 
     // What a key does to the word class, to the word in the entry (a class
@@ -141,17 +102,17 @@ private Q_SLOTS:
         const int kindBefore = press.kind < 0 ? 1 : (press.kind + 1) % 3;
         fom->Opt_Click(kindBefore);
         if (press.inScene)
-            fom->StartScene(QStringLiteral("situ"));
+            fom->StartScene(SceneKind::Announcement);
         fom->LblButton = 0;
         fom->Txt->setText(QStringLiteral("ab"));
         game->sound.requests.clear();
         QKeyEvent event(QEvent::KeyPress, press.key, press.modifiers); // the key alone, the modifiers held
         QApplication::sendEvent(fom->Txt, &event);
-        QCOMPARE(int(fom->WordKind), press.kind < 0 ? kindBefore : press.kind);
+        QCOMPARE(fom->model().wordClass(), press.kind < 0 ? kindBefore : press.kind);
         QCOMPARE(fom->Txt->text(), press.kind >= 0 && !press.inScene ? QString() : QStringLiteral("ab"));
         QCOMPARE(fom->LblButton, press.answer);
         QCOMPARE(game->sound.requests.size(), press.sounds ? 1 : 0);
-        QCOMPARE(fom->SceneMode.endsWith(QLatin1String("ivent")), press.answer != 0);
+        QCOMPARE((fom->model().scene().kind == SceneKind::Question), press.answer != 0);
         QVERIFY(fom->Txt->hasFocus());
     }
 
@@ -165,11 +126,11 @@ private Q_SLOTS:
         QTest::keyClick(fom->Txt, Qt::Key_Down);
         QCOMPARE(game->words(2).mid(2), (QStringList{QStringLiteral("sky"), QStringLiteral("sea")}));
         // During a scene Enter and Down advance instead of teaching.
-        fom->StartScene(QStringLiteral("situ"));
+        fom->StartScene(SceneKind::Announcement);
         fom->Txt->setText(QStringLiteral("zz"));
         QTest::keyClick(fom->Txt, Qt::Key_Down);
         QTest::keyClick(fom->Txt, Qt::Key_Enter);
-        QCOMPARE(fom->SceneStep, qint16(2));
+        QCOMPARE(fom->model().scene().step, int(2));
         QCOMPARE(game->words(2).size(), 4);
     }
 
@@ -193,7 +154,7 @@ private Q_SLOTS:
         game->random.script({0.95}); // the speech timer asks a question
         fom->TimSay_Timer();
         QTest::keyClick(txt, Qt::Key_Return);
-        QVERIFY(fom->SceneMode.endsWith(QLatin1String("ivent")));
+        QVERIFY((fom->model().scene().kind == SceneKind::Question));
         sendComposed(txt, {}, composing.isEmpty() ? u8("そら") : composing); // a commit that comes late
         QTest::keyClicks(txt, QStringLiteral("sora"));
         QApplication::clipboard()->setText(QStringLiteral("umi"));
@@ -206,7 +167,7 @@ private Q_SLOTS:
         QVERIFY(txt->palette().color(QPalette::Text).value() < full.value() * 2 / 3);
         QTest::keyClick(txt, Qt::Key_Y);
         QTest::keyClick(txt, Qt::Key_Return);
-        QCOMPARE(fom->SceneMode, QStringLiteral("tyu"));
+        QCOMPARE(fom->model().scene().kind, SceneKind::FreePlay);
         QCOMPARE(txt->palette().color(QPalette::Text), full);
         QVERIFY(inputMethodOn(txt));
         QTest::keyClick(txt, Qt::Key_Return);
@@ -258,57 +219,22 @@ private Q_SLOTS:
         QFETCH(int, list);
         QFETCH(int, row);
         QFETCH(bool, inScene);
-        QListWidget *words = fom->Lst[list];
-        words->setCurrentRow(1, QItemSelectionModel::ClearAndSelect);
+        QListView *words = fom->Lst[list];
+        listbox::select(words, 1);
         fom->Opt_Click((list + 1) % 3);
         if (inScene)
-            fom->StartScene(QStringLiteral("situ"));
-        const QPoint at = row >= 0 ? words->visualItemRect(words->item(row)).center()
+            fom->StartScene(SceneKind::Announcement);
+        const QPoint at = row >= 0 ? words->visualRect(words->model()->index(row, 0)).center()
                                    : QPoint(5, words->viewport()->height() - 3);
         QTest::mouseClick(words->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-        QCOMPARE(int(fom->WordKind), inScene ? (list + 1) % 3 : list);
+        QCOMPARE(fom->model().wordClass(), inScene ? (list + 1) % 3 : list);
     }
 
-    // The alien's sentences, each pattern with scripted draws.
-    void sentence_data()
-    {
-        QTest::addColumn<QList<double>>("draws");
-        QTest::addColumn<QString>("expected");
-        auto row = [](const char *name, QList<double> draws, const char *expected) {
-            QTest::newRow(name) << draws << u8(expected);
-        };
-        // Pattern 0: adjective, x, noun, particle, verb, ending, y.
-        row("full sentence", {0.0, 0.5, 0.0, 0.0, 0.0, 0.5, 0.0, 0.0}, "楽しいももじろが好きだったのです");
-        row("adjective dropped at x 90", {0.0, 0.5, 0.9, 0.0, 0.2, 0.5, 0.0, 0.0}, "ももじろは好きだったのです");
-        row("no ending ends in a noun", {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.12, 0.5, 0.5}, "切ないももじろがもけもけ");
-        row("no ending keeps the verb below 50", {0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.12, 0.49}, "切ないももじろが大好き");
-        // Pattern 1: adjective and a tail by x.
-        row("adjective with ne", {0.25, 0.0, 0.5}, "切ないね");
-        row("adjective with na", {0.25, 0.5, 0.99}, "楽しいな");
-        row("adjective alone", {0.25, 0.0, 0.29}, "切ない");
-        // Pattern 2: verb and a tail by x.
-        row("verb with nanchatte tail", {0.5, 0.5, 0.3}, "好きしちゃいそう");
-        // Pattern 3: noun, particle, adjective, ending.
-        row("noun particle adjective ending", {0.75, 0.5, 0.8, 0.5, 0.5}, "もけもけと楽しいするらしいですね");
-    }
-    void sentence()
-    {
-        QFETCH(QList<double>, draws);
-        QFETCH(QString, expected);
-        game->random.script(draws);
-        fom->SpeakSentence();
-        QCOMPARE(fom->Lbl->caption(), expected);
-        QCOMPARE(game->random.remaining(), 0);
-    }
-
-    // The speech timer asks a question instead of speaking only when the
-    // attack option is on and x is 90 or more.
+    // The speech timer says a sentence, or asks a question when the alien wants to.
     void timerSpeaksOrAsks()
     {
-        const std::tuple<bool, double, const char *> cases[] = {
-            {false, 0.95, "楽しいな"}, {true, 0.89, "楽しいな"}, {true, 0.90, "しつもん　きいて"}};
-        for (const auto &[attack, x, caption] : cases) {
-            fom->menu2[0]->setChecked(attack);
+        const std::pair<double, const char *> cases[] = {{0.89, "楽しいな"}, {0.90, "しつもん　きいて"}};
+        for (const auto &[x, caption] : cases) {
             game->random.script({x, 0.25, 0.5, 0.99}); // a sentence of pattern 1
             fom->TimSay_Timer();
             QCOMPARE(fom->Lbl->caption(), u8(caption));

@@ -88,11 +88,11 @@ class TestWindow : public QObject
     // The lists lay their rows out on the next pass of the event loop.
     void fillBox()
     {
-        while (game->fom->LstItem->count() < 10)
-            game->fom->RefillBox();
+        while (listbox::count(game->fom->LstItem) < 10)
+            game->fom->model().refillBox();
         QApplication::processEvents();
     }
-    template<typename Control = QListWidget>
+    template<typename Control = QListView>
     Control *named(const QString &name) const { return game->fom->findChild<Control *>(name); }
 
 private Q_SLOTS:
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QFETCH(QString, moved);
         QFETCH(QString, way);
         fillBox();
-        QListWidget *list = named(moved), *beside = named(moved == QLatin1String("LstItem") ? "LstItemMoney" : "LstItem");
+        QListView *list = named(moved), *beside = named(moved == QLatin1String("LstItem") ? "LstItemMoney" : "LstItem");
         QScrollBar *bar = list->verticalScrollBar();
         QVERIFY(bar->maximum() > 0); // ten items do not fit
         if (way == QLatin1String("wheel")) {
@@ -144,9 +144,13 @@ private Q_SLOTS:
     void listsShowWholeRows()
     {
         QFETCH(QString, name);
-        QListWidget *list = named(name);
-        for (int i = 0; i < 40; ++i)
-            listbox::insert(list, listbox::count(list), u8("ことば%1").arg(i));
+        QListView *list = named(name);
+        game->edit([](GameState &state) {
+            for (int i = 0; i < 40; ++i) {
+                for (QStringList *rows : {&state.words[0], &state.words[1], &state.words[2], &state.boxItems, &state.boxPrices})
+                    rows->append(u8("ことば%1").arg(i));
+            }
+        });
         QApplication::processEvents();
         // The last row in view ends exactly where the view ends.
         const int bottom = list->viewport()->height() - 1;
@@ -294,8 +298,8 @@ private Q_SLOTS:
             named<QWidget>(name)->setFocus(Qt::TabFocusReason);
         else
             fom.Txt->setFocus();
-        if (QListWidget *list = named(name)) {
-            const QRect row = list->visualItemRect(list->item(1));
+        if (QListView *list = named(name)) {
+            const QRect row = list->visualRect(list->model()->index(1, 0));
             const QPoint at = onAWord ? row.center() : QPoint(5, list->viewport()->height() - 3);
             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
             QVERIFY(!onAWord || listbox::selected(list) == 1);
@@ -331,10 +335,10 @@ private Q_SLOTS:
         QFETCH(bool, inQuestion);
         Fom &fom = *game->fom;
         if (inQuestion) {
-            fom.StartScene(QStringLiteral("situ"));
+            fom.StartScene(SceneKind::Announcement);
             game->random.script({0.4}); // question 8
             game->click();
-            QCOMPARE(fom.SceneMode, QStringLiteral("8ivent"));
+            QCOMPARE(fom.model().scene(), (Scene{SceneKind::Question, 8, 1}));
         }
         fom.Txt->setText(QStringLiteral("ab"));
         fom.Txt->setCursorPosition(1);

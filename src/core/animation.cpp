@@ -32,20 +32,21 @@ void Fom::LoadImgPicture(const QString &fileName)
 void Fom::Tim2_Timer()
 {
     FaceFrame = static_cast<qint16>((FaceFrame & 1) + 1);
-    ShowImgPicture(FacePicture(Face + FaceFrame - 1));
+    ShowImgPicture(FacePicture(m_model->face() + FaceFrame - 1));
 }
 
 void Fom::Tim_Timer()
 {
+    const int motion = m_model->motion();
     const float left = ImgRect.left;
     const float top = ImgRect.top;
     // The turn is decided on the position before this tick's move.
-    const bool turn = (MoveKind == 0 && (left > 20 || left < 0)) || (MoveKind == 1 && (top > 90 || top < 0))
-                      || (MoveKind == 2 && (left > 20 || left < 0));
+    const bool turn = (motion == 0 && (left > 20 || left < 0)) || (motion == 1 && (top > 90 || top < 0))
+                      || (motion == 2 && (left > 20 || left < 0));
     if (turn)
         MoveStep = static_cast<qint16>(-MoveStep);
     const float s = MoveStep;
-    switch (MoveKind) {
+    switch (motion) {
     case 0:
         MoveImg(left + s, 0, ImgRect.width - 2 * s, 100);
         break;
@@ -81,9 +82,9 @@ void Fom::Img_Click(int button)
     // The yes/no hint is drawn on the alien, so a click there answers as one
     // on the message area does.
     if (QuestionAwaitsAnswer())
-        ClickLbl(button);
-    else if (SceneMode == QLatin1String("tyu"))
-        StartScene(QStringLiteral("situ"));
+        AnswerScene(button);
+    else if (m_model->inFreePlay())
+        StartScene(SceneKind::Announcement);
 }
 
 void Fom::Pic_Click(int button)
@@ -103,18 +104,12 @@ void Fom::Lbl_MouseDown(int button, int, int, int)
 void Fom::Lbl_MouseUp(int, int, int, int)
 {
     Shp->setVisible(false);
-    if (SceneMode != QLatin1String("tyu"))
+    if (!m_model->inFreePlay())
         ShpCli->setVisible(true);
 }
 
-void Fom::Lbl_Click()
+void Fom::AnswerScene(int button)
 {
+    LblButton = button;
     Ivent();
-}
-
-void Fom::ClickLbl(int button)
-{
-    Lbl_MouseDown(button, 0, 0, 0);
-    Lbl_MouseUp(0, 0, 0, 0);
-    Lbl_Click();
 }

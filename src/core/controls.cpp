@@ -5,7 +5,8 @@
 // with their captions, tooltips, colours and first states.
 
 #include "core/fom.h"
-#include "core/texts.h"
+#include "game/listmodels.h"
+#include "game/texts.h"
 #include "platform/cp932.h"
 #include "platform/listbox.h"
 #include "platform/listrows.h"
@@ -36,9 +37,10 @@ void paintOnBlack(QWidget *control, int foreColor, QPalette::ColorRole textRole,
     control->setAutoFillBackground(true);
 }
 
-QListWidget *makeList(QWidget *parent, int foreColor, const QString &name)
+QListView *makeList(QWidget *parent, int foreColor, const QString &name, QAbstractItemModel *rows)
 {
-    auto *list = new QListWidget(parent);
+    auto *list = new QListView(parent);
+    listbox::show(list, rows);
     list->setObjectName(name);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -92,9 +94,11 @@ void Fom::CreateControls()
     LblMoney->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LblItem = makeLabel(m_client, QString(), rgb(128, 128, 255), u8("アイテムの説明"), QStringLiteral("LblItem"));
 
-    LstItem = makeList(m_client, white, QStringLiteral("LstItem"));
+    LstItem = makeList(m_client, white, QStringLiteral("LstItem"),
+                       new GameListModel(*m_model, GameListModel::Source::BoxItems, this));
     LstItem->setAccessibleName(u8("転送箱"));
-    LstItemMoney = makeList(m_client, white, QStringLiteral("LstItemMoney"));
+    LstItemMoney = makeList(m_client, white, QStringLiteral("LstItemMoney"),
+                            new GameListModel(*m_model, GameListModel::Source::BoxPrices, this));
     LstItemMoney->setAccessibleName(u8("値段"));
     ComItem = new ImageControl(ImageControl::Kind::Button, m_client);
     ComItem->setObjectName(QStringLiteral("ComItem"));
@@ -144,7 +148,8 @@ void Fom::CreateControls()
 
     const int lstColors[3] = {rgb(255, 128, 128), rgb(128, 255, 128), rgb(128, 128, 255)};
     for (int i = 0; i < 3; ++i) {
-        Lst[i] = makeList(m_client, lstColors[i], QStringLiteral("Lst%1").arg(i));
+        Lst[i] = makeList(m_client, lstColors[i], QStringLiteral("Lst%1").arg(i),
+                          new GameListModel(*m_model, GameListModel::Source(i), this));
         Lst[i]->setAccessibleName(u8(optCaptions[i]));
         ComLstQra[i] = new ImageControl(ImageControl::Kind::Button, m_client);
         ComLstQra[i]->setObjectName(QStringLiteral("ComLstQra%1").arg(i));
@@ -186,11 +191,10 @@ void Fom::CreateMenus()
 
     menuA2 = menuBar()->addMenu(u8("おぷしょん"));
     const char *optionItems[5] = {"宇宙人からのアタック", "はっやータイム～", "オートセーブ", "BGM", "SE"};
-    const bool optionChecked[5] = {true, false, false, true, true};
     for (int i = 0; i < 5; ++i) {
         menu2[i] = menuA2->addAction(u8(optionItems[i]));
         menu2[i]->setCheckable(true);
-        menu2[i]->setChecked(optionChecked[i]);
+        menu2[i]->setChecked(m_model->option(static_cast<Option>(i)));
         // The handler toggles the mark itself; a triggered item must not
         // toggle it first.
         connect(menu2[i], &QAction::triggered, this, [this, i] {
@@ -246,21 +250,6 @@ void Fom::CreateTimers()
     RecoveryCooldown->setSingleShot(true);
 }
 
-// A list's click: a new selection by mouse or keyboard, and also a click on
-// the item that is already selected.
-template<typename Handler>
-void Fom::connectListClick(QListWidget *list, Handler handler)
-{
-    connect(list, &QListWidget::itemSelectionChanged, this, [list, handler] {
-        if (listbox::selected(list) >= 0)
-            handler();
-    });
-    connect(list, &QListWidget::itemClicked, this, [list, handler] {
-        if (listbox::selected(list) >= 0)
-            handler();
-    });
-}
-
 void Fom::ConnectHandlers()
 {
     auto *picRelay = new MouseRelay(Pic);
@@ -272,7 +261,7 @@ void Fom::ConnectHandlers()
     auto *lblRelay = new MouseRelay(Lbl);
     connect(lblRelay, &MouseRelay::mouseDown, this, &Fom::Lbl_MouseDown);
     connect(lblRelay, &MouseRelay::mouseUp, this, &Fom::Lbl_MouseUp);
-    connect(lblRelay, &MouseRelay::clicked, this, [this](int) { Lbl_Click(); });
+    connect(lblRelay, &MouseRelay::clicked, this, &Fom::AnswerScene);
 
     // Picture buttons: press feedback on any button, the click on the left one.
     auto *addRelay = new MouseRelay(ADD);
@@ -297,15 +286,15 @@ void Fom::ConnectHandlers()
             Opt_Click(i);
             SetFocusToTxt();
         });
-        connectListClick(Lst[i], [this, i] { Lst_Click(i); });
+        listbox::onChoice(Lst[i], [this, i] { Lst_Click(i); });
         // The empty part below the words picks the class too.
         listbox::onViewClick(Lst[i], [this, i] {
             Lst_Click(i);
             SetFocusToTxt();
         });
     }
-    connectListClick(LstItem, [this] { LstItem_Click(); });
-    connectListClick(LstItemMoney, [this] { LstItemMoney_Click(); });
+    listbox::onChoice(LstItem, [this] { LstItem_Click(); });
+    listbox::onChoice(LstItemMoney, [this] { LstItemMoney_Click(); });
     // The hint label hears of every item leaving the box, whoever removes
     // it. Made before the box, the label also goes before it when the
     // window closes, and the box's last clearing has no one left to tell.
@@ -316,7 +305,7 @@ void Fom::ConnectHandlers()
     listrows::scrollTogether(LstItem, LstItemMoney);
     // A control reached by Tab gives the keyboard back once it is clicked.
     connect(Chk, &QCheckBox::clicked, this, &Fom::SetFocusToTxt);
-    for (QListWidget *list : {Lst[0], Lst[1], Lst[2], LstItem, LstItemMoney})
-        connect(list, &QListWidget::itemClicked, this, &Fom::SetFocusToTxt);
+    for (QListView *list : {Lst[0], Lst[1], Lst[2], LstItem, LstItemMoney})
+        connect(list, &QAbstractItemView::clicked, this, &Fom::SetFocusToTxt);
     Txt->setKeyHandler([this](int keyCode, int shift) { return Txt_KeyDown(keyCode, shift); });
 }

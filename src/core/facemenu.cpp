@@ -11,7 +11,7 @@ void Fom::menuSpecl2_Click(int index)
     for (QAction *item : menuSpecl2)
         item->setChecked(false);
     menuSpecl2[index]->setChecked(true);
-    StartScene(QStringLiteral("ugoki"));
+    StartScene(SceneKind::Preview);
 }
 
 void Fom::menuSpecl3_Click(int index)
@@ -19,5 +19,5 @@ void Fom::menuSpecl3_Click(int index)
     for (QAction *item : menuSpecl3)
         item->setChecked(false);
     menuSpecl3[index]->setChecked(true);
-    StartScene(QStringLiteral("ugoki"));
+    StartScene(SceneKind::Preview);
 }

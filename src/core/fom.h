@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/heldclocks.h"
+#include "game/gamemodel.h"
 #include "platform/laterpictures.h"
 #include "platform/services.h"
 #include "platform/soundoutput.h"
@@ -11,7 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QListWidget>
+#include <QListView>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPersistentModelIndex>
@@ -23,14 +24,14 @@
 class FileOps;
 struct SaveSlot;
 
-// The game window. It owns the whole game: its controls, its state and every
-// handler. The handlers keep the names of the game design (control,
-// underscore, event), so a behaviour is easy to find: start-up and layout in
-// core/, words, speech and items in conversation/, the scenes in scenes/,
-// sound and options in sound/.
+// The game window: it shows the game model (game/) and turns the player's
+// keys, clicks and menus into its commands. The handlers keep the names of
+// the game design (control, underscore, event), so a behaviour is easy to
+// find: start-up and layout in core/, words, speech and items in
+// conversation/, the scenes in scenes/, sound and options in sound/.
 //
-// Everything is public on purpose: the state is plain members, and the tests
-// drive the handlers and read the controls exactly as the window does.
+// The controls are public on purpose: the tests drive the handlers and read
+// the controls exactly as the window does.
 class Fom final : public QMainWindow
 {
     Q_OBJECT
@@ -64,12 +65,12 @@ public:
     bool Form_Unload();
     QString StartupError;
 
-    // ---- Moods (core/moods.cpp) ----
-    void AddMood(int index, double delta);
-    void UpdateFace();
+    // The game shown; the window holds no game state of its own.
+    GameModel &model() { return *m_model; }
+    const GameModel &model() const { return *m_model; }
 
     // ---- Scene lock (core/scenelock.cpp) ----
-    void StartScene(const QString &mode);
+    void StartScene(SceneKind kind, int number = 0);
     void EndScene();
 
     // ---- Animation and clicks (core/animation.cpp) ----
@@ -83,7 +84,9 @@ public:
     void Pic_Click(int button);
     void Lbl_MouseDown(int button, int shift, int x, int y);
     void Lbl_MouseUp(int button, int shift, int x, int y);
-    void Lbl_Click();
+    // The message area's command, from a click or an answer key alike: the
+    // scene's next step, taking `button` as the answer (1 yes, else no).
+    void AnswerScene(int button);
 
     // ---- Special menu (core/facemenu.cpp) ----
     void menuSpecl2_Click(int index);
@@ -106,7 +109,6 @@ public:
     void TimSay_Timer();
 
     // ---- Items and the transfer box (conversation/items.cpp) ----
-    void RefillBox();
     void ShowItemHint();
     void LstItem_Click();
     void LstItemMoney_Click();
@@ -116,13 +118,10 @@ public:
 
     // ---- Scenes (scenes/) ----
     void Ivent();
-    void ApplyAnswerMoods(int j0, int a0, int s0, int e0, int j1, int a1, int s1, int e1);
     void TimDay_Timer();
     void TimQst_Timer();
     void menuEnding_Click(int index);
-    // From the opening until the farewell's ending is told; the title, a
-    // replay and the preview already end in a new game.
-    bool GameInProgress() const;
+    bool GameInProgress() const { return m_model->gameInProgress(); }
 
     // ---- Sound and options (sound/) ----
     void PlaySe(int number);
@@ -146,29 +145,12 @@ public:
     SaveSlot CurrentSlot() const;
     static QString VersionText();
 
-    // ---- Game state ----
+    // ---- Where the game lives, and what the view alone keeps ----
     QString AppPath;
     QString SavePath; // the save slot's folder, ending in '/'
-    qint16 SceneStep = 0;
-    QString SceneMode;
     int LblButton = 0; // 0 until the first press on Lbl
-    std::array<qint16, 4> Mood{};
-    qint16 QstTicks = 0;
-    qint32 Money = 0;
-    qint16 Pay = 0;
-    std::array<QString, 8> ItemName;
-    std::array<QString, 8> ItemHint;
-    qint16 BoxCount = 0;
-    qint16 WordKind = 0;
-    std::array<qint16, 3> WordCount{};
-    std::array<qint16, 3> WordSlot{};
-    std::array<QString, 5> Joshi;
-    std::array<QString, 9> Gobi;
-    qint16 Day = 0;
     qint16 FaceFrame = 0;
-    qint16 Face = 0;
     qint16 MoveStep = 0;
-    qint16 MoveKind = 0;
 
     // Where the alien picture `Img` stands inside `Pic`, in Pic's 100 x 100
     // units (single precision, like the motion arithmetic).
@@ -188,8 +170,8 @@ public:
     CaptionLabel *LblMoney = nullptr;
     CaptionLabel *LblMoneyKazari = nullptr;
     CaptionLabel *LblItem = nullptr;
-    QListWidget *LstItem = nullptr;
-    QListWidget *LstItemMoney = nullptr;
+    QListView *LstItem = nullptr;
+    QListView *LstItemMoney = nullptr;
     ImageControl *ComItem = nullptr;
     CaptionLabel *Lbl = nullptr;
     CaptionLabel *ShpCli = nullptr;
@@ -197,7 +179,7 @@ public:
     std::array<QRadioButton *, 3> Opt{};
     QCheckBox *Chk = nullptr;
     ImageControl *ADD = nullptr;
-    std::array<QListWidget *, 3> Lst{};
+    std::array<QListView *, 3> Lst{};
     std::array<ImageControl *, 3> ComLstQra{};
     // Face picture `n` (0 to 9: two frames for each of the five faces),
     // decoded now if it has not been yet; null for any other `n`.
@@ -237,26 +219,22 @@ private:
     void CreateMenus();
     void CreateTimers();
     void ConnectHandlers();
-    template<typename Handler>
-    void connectListClick(QListWidget *list, Handler handler);
     void StopAllTimers();
     void TeachInitialWords();
     // Opens the music and plays it; the tune loops by itself.
     void StartMusic();
     void SetEntryText(const QString &text);
     void SetFocusToTxt();
-    // What a press and release of `button` on the message area does.
-    void ClickLbl(int button);
     void ShowImgPicture(const QPixmap &picture);
     // Decodes the face pictures one per pass of the event loop once the
     // window is on screen; one that proves unreadable stops the game.
     void DecodeFacesInTurn();
     void StopForUnreadablePicture(const QString &path);
     void LoadImgPicture(const QString &fileName);
-    void SetMoney(qint32 money);
     void ClearHintOfGoneItem();
-    void SetDay(qint16 day);
-    void ApplyUnlockRule();
+    void ShowEndingsSeen();
+    void ApplyOption(Option which, bool on);
+    void ConnectModel();
     bool ConfirmReplay();
 
     // The File menu's work (persistence/).
@@ -265,7 +243,6 @@ private:
     QString WriteSlot();
     void LoadGame();
     void ApplySlot(const SaveSlot &slot);
-    void ApplyLoadedOptions(const std::array<bool, 5> &option);
     void ShowHelp();
     // The one message of every file failure; `reason` says which file and
     // what is wrong, in the box's details and on stderr.
@@ -281,9 +258,6 @@ private:
     void PlayAnnouncement();
     void PlayQuestion(int n);
     bool QuestionAwaitsAnswer() const;
-    int ChooseEnding();
-    QString PlayerName() const;
-    QString AlienName() const;
 
     void PlaceOnGrid(QWidget *control, double left, double top, double width, double height, int fontDelta);
 
@@ -291,7 +265,7 @@ private:
     // music's poll).
     QList<QTimer *> GameClocks() const;
 
-    RandomSource &m_random;
+    GameModel *m_model = nullptr;
     ClockHoldingDialogs m_holdingDialogs; // every box of the game holds its clocks
     Dialogs &m_dialogs;
     SoundOutput &m_sound;

@@ -5,16 +5,6 @@
 
 #include <cmath>
 
-std::int64_t roundHalfEven(double value)
-{
-    const double floor = std::floor(value);
-    const double fraction = value - floor;
-    auto whole = static_cast<std::int64_t>(floor);
-    if (fraction > 0.5 || (fraction == 0.5 && (whole % 2 != 0)))
-        ++whole;
-    return whole;
-}
-
 GridMetrics computeGrid(int screenHeightPixels, double dotsPerInch)
 {
     const double twipsPerPixel = 1440.0 / dotsPerInch;

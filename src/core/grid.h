@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "game/rounding.h"
+
 #include <cstdint>
 
 // The window is sized from the screen: one grid unit is an 18th of the screen
@@ -17,8 +19,6 @@ struct GridMetrics
     int baseFontPoints = 0;
 };
 
-// Rounds to the nearest whole number, an exact half to the even one.
-std::int64_t roundHalfEven(double value);
 
 // `screenHeightPixels` at `dotsPerInch`; 1440 twips make an inch.
 GridMetrics computeGrid(int screenHeightPixels, double dotsPerInch);

@@ -84,7 +84,7 @@ void Fom::LayOut(int screenHeightPixels, double dotsPerInch)
     }
 
     // Like classic list boxes, the lists show no half row above the buttons.
-    for (QListWidget *list : {Lst[0], Lst[1], Lst[2], LstItem, LstItemMoney})
+    for (QListView *list : {Lst[0], Lst[1], Lst[2], LstItem, LstItemMoney})
         listrows::showWholeRows(list);
 
     // Inside the picture box: its own 100 x 100 system.

@@ -5,9 +5,9 @@
 
 #include "core/fom.h"
 
-void Fom::StartScene(const QString &mode)
+void Fom::StartScene(SceneKind kind, int number)
 {
-    SceneMode = mode;
+    m_model->setScene(kind, number);
     menu1[0]->setEnabled(false);
     for (int i = 0; i < 3; ++i) {
         Lst[i]->setEnabled(false);
@@ -15,7 +15,6 @@ void Fom::StartScene(const QString &mode)
     }
     LstItem->setEnabled(false);
     LstItemMoney->setEnabled(false);
-    SceneStep = 0;
     Txt->setEnabled(true);
     // The keys drive the scene; a word being typed waits in the entry.
     Txt->setHeld(true);
@@ -25,9 +24,9 @@ void Fom::StartScene(const QString &mode)
     ADD->setEnabled(false);
     TimShpCli->start();
     ShpCli->setVisible(true);
-    Opt_Click(WordKind);
+    Opt_Click(m_model->wordClass());
     ComItem->setEnabled(false);
-    Lbl_Click();
+    Ivent();
 }
 
 void Fom::EndScene()
@@ -41,8 +40,7 @@ void Fom::EndScene()
     }
     LstItem->setEnabled(true);
     LstItemMoney->setEnabled(true);
-    SceneMode = QStringLiteral("tyu");
-    SceneStep = 0;
+    m_model->setScene(SceneKind::FreePlay);
     Txt->setEnabled(true);
     Txt->setHeld(false);
     TimSay->start();
@@ -51,7 +49,7 @@ void Fom::EndScene()
     TimShpCli->stop();
     ShpCli->setVisible(false);
     ComItem->setEnabled(true);
-    Lbl_Click();
+    Ivent();
     SetFocusToTxt();
 }
 

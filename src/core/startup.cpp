@@ -6,7 +6,7 @@
 // the window is on screen, and the orderly end with the optional autosave.
 
 #include "core/fom.h"
-#include "core/texts.h"
+#include "game/texts.h"
 #include "platform/fileops.h"
 #include "platform/firstframe.h"
 #include "platform/pictures.h"
@@ -33,7 +33,7 @@ FileOps &diskFiles()
 
 Fom::Fom(const Services &services, QWidget *parent)
     : QMainWindow(parent)
-    , m_random(services.random)
+    , m_model(new GameModel(services.random, this))
     , m_holdingDialogs(services.dialogs, [this] { return GameClocks(); })
     , m_dialogs(m_holdingDialogs)
     , m_sound(services.sound)
@@ -50,6 +50,7 @@ Fom::Fom(const Services &services, QWidget *parent)
     CreateMenus();
     CreateTimers();
     ConnectHandlers();
+    ConnectModel();
 }
 
 Fom::~Fom() = default;
@@ -63,15 +64,6 @@ bool Fom::Form_Load()
     LblHi->setCaption(QString());
     LblMoney->setCaption(QString());
     LblItem->setCaption(QString());
-
-    for (int i = 0; i < texts::itemKinds; ++i) {
-        ItemName[i] = u8(texts::itemNames[i]);
-        ItemHint[i] = u8(texts::itemHints[i]);
-    }
-    for (int i = 0; i < 5; ++i)
-        Joshi[i] = u8(texts::joshi[i]);
-    for (int i = 0; i < 9; ++i)
-        Gobi[i] = u8(texts::gobi[i]);
 
     if (!AppPath.endsWith(QLatin1Char('/')))
         AppPath += QLatin1Char('/');
@@ -100,10 +92,6 @@ bool Fom::Form_Load()
 
     MoveStep = 1;
     MoveImg(0, 0, 100, 100);
-    for (int k = 0; k < 3; ++k) {
-        WordCount[k] = 0;
-        WordSlot[k] = 0;
-    }
     TeachInitialWords();
     LblQstKazari->setCaption(u8("イエス＞＞左クリック") + texts::crlf + u8("ノーウ＞＞右クリック"));
 
@@ -132,26 +120,23 @@ void Fom::StartMusic()
 
 void Fom::TeachInitialWords()
 {
-    for (int k = 0; k < 3; ++k) {
-        WordKind = static_cast<qint16>(k);
-        for (const char *word : texts::initialWords[k]) {
-            Txt->setText(u8(word));
-            TeachWord();
-        }
+    for (int k = 0; k < wordClassCount; ++k) {
+        m_model->setWordClass(k);
+        for (const char *word : texts::initialWords[k])
+            m_model->teach(u8(word), -1);
     }
-    Txt->setText(QString());
+    Txt->setText(QString()); // the entry starts empty, not with its design-time text
 }
 
 void Fom::Form_Activate()
 {
-    SceneStep = 0;
     Lbl->setCaption(QString());
     FaceFrame = 1;
     Tim->start();
     ADD->setEnabled(false);
     Opt_Click(1);
     LblHi->setCaption(QStringLiteral("0"));
-    StartScene(QStringLiteral("stop"));
+    StartScene(SceneKind::Title);
     OfferRecovery();
 }
 
@@ -163,7 +148,7 @@ bool Fom::Form_Unload()
     HeldClocks held(GameClocks());
     // Only a game under way is saved: the title or a replay would write a
     // game not yet begun over the player's slot.
-    if (menu2[2]->isChecked() && GameInProgress()) {
+    if (m_model->option(Option::Autosave) && GameInProgress()) {
         const QString failure = WriteSlot();
         LastSaveSucceeded = failure.isEmpty();
         if (LastSaveSucceeded) {

@@ -8,13 +8,12 @@
 // player has taught or earned is ever thrown away for a file's sake.
 
 #include "core/fom.h"
-#include "core/texts.h"
+#include "game/texts.h"
 #include "persistence/helppages.h"
 #include "persistence/saveslot.h"
 #include "persistence/slotstore.h"
 #include "platform/cp932.h"
 #include "platform/fileops.h"
-#include "platform/listbox.h"
 #include "platform/stderrlog.h"
 
 #ifndef GAME_HOMEPAGE
@@ -22,25 +21,6 @@
 #endif
 
 using texts::u8;
-
-namespace {
-
-QStringList allItems(const QListWidget *list)
-{
-    QStringList items;
-    for (int i = 0; i < listbox::count(list); ++i)
-        items << listbox::text(list, i);
-    return items;
-}
-
-void refill(QListWidget *list, const QStringList &items)
-{
-    const QSignalBlocker blocker(list);
-    list->clear();
-    list->addItems(items);
-}
-
-} // namespace
 
 void Fom::menu1_Click(int index)
 {
@@ -70,29 +50,7 @@ void Fom::ShowFileError(const QString &reason)
 
 SaveSlot Fom::CurrentSlot() const
 {
-    SaveSlot slot;
-    for (int k = 0; k < 3; ++k) {
-        for (int i = 0; i <= WordCount[k]; ++i)
-            slot.words[k] << listbox::text(Lst[k], i);
-    }
-    slot.items = allItems(LstItem);
-    slot.prices = allItems(LstItemMoney);
-    slot.mood = Mood;
-    slot.pay = Pay;
-    slot.money = Money;
-    slot.day = Day;
-    slot.wordCount = WordCount;
-    slot.wordSlot = WordSlot;
-    slot.boxCount = BoxCount;
-    slot.moveKind = MoveKind;
-    slot.face = Face;
-    slot.wordKind = WordKind;
-    for (int i = 0; i < 7; ++i)
-        slot.endingSeen[i] = menuEnding[i]->isEnabled();
-    for (int i = 0; i < 5; ++i)
-        slot.option[i] = menu2[i]->isChecked();
-    slot.sceneMode = SceneMode;
-    return slot;
+    return m_model->toSlot();
 }
 
 bool Fom::SaveGame()
@@ -135,53 +93,19 @@ void Fom::LoadGame()
 
 void Fom::ApplySlot(const SaveSlot &slot)
 {
-    // The files end each list with the empty line after its last word; that
-    // line is no word and never a row of the list.
-    for (int k = 0; k < 3; ++k)
-        refill(Lst[k], slot.words[k].mid(0, slot.wordCount[k]));
-    refill(LstItem, slot.items);
-    refill(LstItemMoney, slot.prices);
-    Mood = slot.mood;
-    Pay = slot.pay;
-    Money = slot.money;
-    Day = slot.day;
-    WordCount = slot.wordCount;
-    WordSlot = slot.wordSlot;
-    BoxCount = slot.boxCount;
-    MoveKind = slot.moveKind;
-    Face = slot.face;
-    WordKind = slot.wordKind;
-    SceneMode = slot.sceneMode;
-    for (int i = 0; i < 7; ++i)
-        menuEnding[i]->setEnabled(slot.endingSeen[i]);
-    ApplyUnlockRule();
-    ApplyLoadedOptions(slot.option);
-    Opt_Click(WordKind);
+    // The model tells the lists, labels, menus and options what changed.
+    m_model->loadSlot(slot);
+    Opt_Click(m_model->wordClass());
     MoveImg(0, 0, 100, 100);
-    SetDay(Day);
-    SetMoney(Money);
     // A question interrupted by the load must not leave its answer hint.
     LblQstKazari->setVisible(false);
-    if (SceneMode == QLatin1String("stop")) {
-        StartScene(SceneMode);
+    if (m_model->scene().kind == SceneKind::Title) {
+        StartScene(SceneKind::Title);
         return;
     }
     Lbl->setCaption(QString());
-    ShowImgPicture(FacePicture(Face));
+    ShowImgPicture(FacePicture(m_model->face()));
     EndScene();
-}
-
-void Fom::ApplyLoadedOptions(const std::array<bool, 5> &option)
-{
-    for (int i = 0; i < 5; ++i) {
-        menu2[i]->setChecked(option[i]);
-        if (i == 1)
-            TimDay->setInterval(option[i] ? 1000 : 10000);
-        if (i == 3 && option[i])
-            m_sound.playMusic();
-        else if (i == 3)
-            m_sound.stopMusic();
-    }
 }
 
 void Fom::ShowHelp()

@@ -7,7 +7,7 @@
 // next start after an abnormal end offers to play on from it.
 
 #include "core/fom.h"
-#include "core/texts.h"
+#include "game/texts.h"
 #include "persistence/saveslot.h"
 #include "persistence/slotstore.h"
 #include "platform/fileops.h"

@@ -6,7 +6,7 @@
 
 #include "persistence/saveslot.h"
 
-#include "core/texts.h"
+#include "game/texts.h"
 #include "persistence/slotlimits.h"
 #include "platform/cp932.h"
 

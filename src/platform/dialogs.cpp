@@ -3,7 +3,7 @@
 
 #include "platform/dialogs.h"
 
-#include "core/texts.h"
+#include "game/texts.h"
 #include "platform/cp932.h"
 
 #include <QInputDialog>

@@ -4,7 +4,9 @@
 #include "platform/listbox.h"
 
 #include <QMouseEvent>
-#include <QSignalBlocker>
+
+#include <memory>
+#include <QItemSelectionModel>
 
 namespace {
 
@@ -12,7 +14,7 @@ namespace {
 class ViewClicks final : public QObject
 {
 public:
-    ViewClicks(QListWidget *list, std::function<void()> handler)
+    ViewClicks(QListView *list, std::function<void()> handler)
         : QObject(list)
         , m_list(list)
         , m_handler(std::move(handler))
@@ -38,72 +40,90 @@ protected:
     }
 
 private:
-    QListWidget *m_list;
+    QListView *m_list;
     std::function<void()> m_handler;
     bool m_pressed = false;
 };
+
+// Set while the game itself changes a selection: that is no choice of the player's.
+int programSelecting = 0;
+
+struct ProgramSelection
+{
+    ProgramSelection() { ++programSelecting; }
+    ~ProgramSelection() { --programSelecting; }
+};
+
+void clearSelection(QListView *list)
+{
+    const ProgramSelection quiet;
+    list->selectionModel()->clear();
+}
 
 } // namespace
 
 namespace listbox {
 
-QString text(const QListWidget *list, int position)
+void show(QListView *list, QAbstractItemModel *rows)
 {
-    if (position < 0 || position >= list->count())
+    // While rows go, the view moves its current row and selection on to a
+    // neighbour: no choice of the player's, and once the rows have gone,
+    // nothing is selected or current if the selected row was among them.
+    // Told first and last, around everything the view itself does.
+    auto selectedGoes = std::make_shared<bool>(false);
+    QObject::connect(rows, &QAbstractItemModel::rowsAboutToBeRemoved, list,
+                     [list, selectedGoes](const QModelIndex &, int first, int last) {
+                         ++programSelecting;
+                         const int row = selected(list);
+                         *selectedGoes = row >= first && row <= last;
+                     });
+    list->setModel(rows);
+    QObject::connect(rows, &QAbstractItemModel::rowsRemoved, list, [list, selectedGoes] {
+        if (std::exchange(*selectedGoes, false))
+            clearSelection(list);
+        --programSelecting;
+    });
+}
+
+QString text(const QListView *list, int position)
+{
+    if (position < 0 || position >= count(list))
         return QString();
-    return list->item(position)->text();
+    return list->model()->index(position, 0).data().toString();
 }
 
-int count(const QListWidget *list)
+int count(const QListView *list)
 {
-    return list->count();
+    return list->model()->rowCount();
 }
 
-void insert(QListWidget *list, int position, const QString &text)
+int selected(const QListView *list)
 {
-    const QSignalBlocker blocker(list);
-    list->insertItem(qBound(0, position, list->count()), text);
-}
-
-void remove(QListWidget *list, int position)
-{
-    if (position < 0 || position >= list->count())
-        return;
-    const QSignalBlocker blocker(list);
-    const bool wasSelected = selected(list) == position;
-    delete list->takeItem(position);
-    if (wasSelected) {
-        list->clearSelection();
-        list->setCurrentRow(-1);
-    }
-}
-
-void clear(QListWidget *list)
-{
-    const QSignalBlocker blocker(list);
-    list->clear();
-}
-
-int selected(const QListWidget *list)
-{
-    const int row = list->currentRow();
-    if (row < 0 || !list->item(row)->isSelected())
+    const QModelIndex current = list->currentIndex();
+    if (!current.isValid() || !list->selectionModel()->isSelected(current))
         return -1;
-    return row;
+    return current.row();
 }
 
-void select(QListWidget *list, int position)
+void select(QListView *list, int position)
 {
-    const QSignalBlocker blocker(list);
-    if (position < 0 || position >= list->count()) {
-        list->clearSelection();
-        list->setCurrentRow(-1);
-        return;
-    }
-    list->setCurrentRow(position, QItemSelectionModel::ClearAndSelect);
+    if (position < 0 || position >= count(list))
+        return clearSelection(list);
+    const ProgramSelection quiet;
+    list->selectionModel()->setCurrentIndex(list->model()->index(position, 0), QItemSelectionModel::ClearAndSelect);
 }
 
-void onViewClick(QListWidget *list, std::function<void()> handler)
+void onChoice(QListView *list, const std::function<void()> &handler)
+{
+    auto chosen = [list, handler] {
+        if (!programSelecting && selected(list) >= 0)
+            handler();
+    };
+    QObject::connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, list, chosen);
+    QObject::connect(list, &QAbstractItemView::clicked, list, chosen);
+}
+
+void onViewClick(QListView *list, std::function<void()> handler)
 {
     new ViewClicks(list, std::move(handler));
 }

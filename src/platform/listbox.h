@@ -3,24 +3,26 @@
 
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
 
 #include <functional>
 
 // List-box access the way the game reads its lists: a position at or past
-// the end reads as the empty string, inserting at the item count appends,
-// and only the player's own selections raise the list's signals.
+// the end reads as the empty string, and only the player's own selections
+// count as choices (see choosing()).
 namespace listbox {
-QString text(const QListWidget *list, int position);
-int count(const QListWidget *list);
-void insert(QListWidget *list, int position, const QString &text);
-// Removing the selected item leaves nothing selected.
-void remove(QListWidget *list, int position);
-void clear(QListWidget *list);
+// Shows `rows` in the list; a row that leaves while selected leaves nothing
+// selected.
+void show(QListView *list, QAbstractItemModel *rows);
+QString text(const QListView *list, int position);
+int count(const QListView *list);
 // The selected position, or -1.
-int selected(const QListWidget *list);
-void select(QListWidget *list, int position);
+int selected(const QListView *list);
+void select(QListView *list, int position);
+// Calls `handler` when the player chooses a row: a new selection by mouse or
+// keyboard, and also a click on the row already selected.
+void onChoice(QListView *list, const std::function<void()> &handler);
 // Calls `handler` after each left click anywhere in the enabled list's view:
 // on a word or on the empty part below the last one.
-void onViewClick(QListWidget *list, std::function<void()> handler);
+void onViewClick(QListView *list, std::function<void()> handler);
 }

@@ -36,18 +36,18 @@ void followScrolling(QScrollBar *from, QScrollBar *to)
 
 namespace listrows {
 
-void useFixedRows(QListWidget *list)
+void useFixedRows(QListView *list)
 {
     list->setItemDelegate(new FixedRowDelegate(list));
     list->setUniformItemSizes(true);
 }
 
-int rowHeight(const QListWidget *list)
+int rowHeight(const QListView *list)
 {
     return rowHeightFor(list->fontMetrics());
 }
 
-void showWholeRows(QListWidget *list)
+void showWholeRows(QListView *list)
 {
     const int frame = 2 * list->frameWidth();
     const int row = rowHeight(list);
@@ -55,7 +55,7 @@ void showWholeRows(QListWidget *list)
     list->resize(list->width(), frame + rows * row);
 }
 
-void scrollTogether(QListWidget *first, QListWidget *second)
+void scrollTogether(QListView *first, QListView *second)
 {
     followScrolling(first->verticalScrollBar(), second->verticalScrollBar());
     followScrolling(second->verticalScrollBar(), first->verticalScrollBar());

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
 
 // How the game's list boxes show their rows: all rows of one height, only
 // whole rows in view (like the classic list box that shrinks to fit), and
@@ -11,14 +11,14 @@
 namespace listrows {
 
 // Gives the list its fixed-height rows; call once, when it is made.
-void useFixedRows(QListWidget *list);
+void useFixedRows(QListView *list);
 // The height of one row at the list's current font.
-int rowHeight(const QListWidget *list);
+int rowHeight(const QListView *list);
 // Shrinks the list from the bottom to the tallest whole number of rows
 // (at least one) that fits its present height.
-void showWholeRows(QListWidget *list);
+void showWholeRows(QListView *list);
 // Keeps the two lists on the same top row whichever of them is scrolled;
 // both must have rows of one height and hold the same number of items.
-void scrollTogether(QListWidget *first, QListWidget *second);
+void scrollTogether(QListView *first, QListView *second);
 
 } // namespace listrows

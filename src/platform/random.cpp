@@ -15,12 +15,3 @@ double ClockSeededRandom::next()
     // 53 random bits scaled by 2^-53: never reaches 1.
     return static_cast<double>(m_engine() >> 11) * 0x1.0p-53;
 }
-
-int drawInt(RandomSource &random, int n)
-{
-    if (n <= 0)
-        return 0;
-    const int value = static_cast<int>(random.next() * n);
-    // A scripted or badly behaved source must still give an index inside the range.
-    return value < 0 ? 0 : (value >= n ? n - 1 : value);
-}

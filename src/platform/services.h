@@ -3,18 +3,12 @@
 
 #pragma once
 
+#include "game/randomsource.h"
+
 #include <QString>
 
 // The seams between the game and the outside world. The game itself uses the
 // real implementations; the tests script them.
-
-// One shared generator: each call is a fresh uniform draw in [0, 1).
-class RandomSource
-{
-public:
-    virtual ~RandomSource() = default;
-    virtual double next() = 0;
-};
 
 // Modal dialogs. Each blocks until the player answers.
 class Dialogs
@@ -39,5 +33,3 @@ public:
     virtual bool helpPage(const QString &text, int number, int count) = 0;
 };
 
-// Int(r x n): a uniform whole number 0 .. n-1.
-int drawInt(RandomSource &random, int n);

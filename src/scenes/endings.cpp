@@ -5,7 +5,7 @@
 // the player, and one of eight endings is chosen and told.
 
 #include "core/fom.h"
-#include "core/texts.h"
+#include "game/texts.h"
 
 using texts::crlf;
 using texts::u8;
@@ -77,78 +77,68 @@ QString fillNames(const QString &line, const QString &player, const QString &ali
 
 void Fom::PlayFarewell()
 {
-    switch (SceneStep) {
+    // Steps 0 to 10 and 13 each lead to the next, 11 skips one.
+    const int step = m_model->scene().step;
+    if ((step >= 0 && step <= 10) || step == 13)
+        m_model->setSceneStep(step + 1);
+    switch (step) {
     case 0:
-        ++SceneStep;
         Lbl->setCaption(u8("そろそろ　おわかれのじかんが　やってきました"));
         break;
     case 1:
-        ++SceneStep;
         Lbl->setCaption(u8("いままで　ありがとうございます"));
         break;
     case 2:
-        ++SceneStep;
         Lbl->setCaption(u8("あなたと　すごせて") + crlf
-                        + verdict(Mood[0], "とても　よかった", "それなりに　よかった", "ふつうでした", "よくなかった")
+                        + verdict(m_model->mood(Joy), "とても　よかった", "それなりに　よかった", "ふつうでした", "よくなかった")
                         + crlf + u8("です"));
         break;
     case 3:
-        ++SceneStep;
-        Lbl->setCaption(verdict(Mood[1], "それなりに　むっとしたり　したけど", "それなりに　いかりも　わいたけど",
+        Lbl->setCaption(verdict(m_model->mood(Anger), "それなりに　むっとしたり　したけど", "それなりに　いかりも　わいたけど",
                                 "それなりに　いらいら　したけど", "ちっとも　きにさわらなかったけど"));
         break;
     case 4:
-        ++SceneStep;
         Lbl->setCaption(u8("それでも") + crlf
-                        + verdict(Mood[2], "かなしいこと　だらけでした", "なみだが　でそうだったです", "さみしかったです",
+                        + verdict(m_model->mood(Sorrow), "かなしいこと　だらけでした", "なみだが　でそうだったです", "さみしかったです",
                                   "あったかかったです"));
         break;
     case 5:
-        ++SceneStep;
         Lbl->setCaption(u8("この　ちきゅうという　ほしは") + crlf
-                        + verdict(Mood[3], "わたしたちと　とても　ちかい", "ちょっと　きんしんかん　わき　ます",
+                        + verdict(m_model->mood(Ease), "わたしたちと　とても　ちかい", "ちょっと　きんしんかん　わき　ます",
                                   "それなりで　した", "いごこち　わるい　です"));
         break;
     case 6:
-        ++SceneStep;
         Lbl->setCaption(u8("また、あえるひを　たのしみに　しています"));
         break;
     case 7:
-        ++SceneStep;
         Lbl->setCaption(u8("さようなら"));
         break;
     case 8:
-        ++SceneStep;
         Lbl->setCaption(u8("ありがとう"));
         break;
     case 9:
         Tim2->stop();
         Tim->stop();
-        ++SceneStep;
         Lbl->setCaption(u8("や、"));
         MoveImg(0, 0, 100, 100);
         LoadImgPicture(QStringLiteral("erai.bmp"));
         break;
     case 10:
-        ++SceneStep;
         Lbl->setCaption(u8("無事に　宇宙人を　追い出せたようだね"));
         break;
     case 11:
-        SceneStep = static_cast<qint16>(SceneStep + 2);
-        Lbl->setCaption(PlayerName() + u8("君には、感謝しているよ。") + crlf + u8("ありがとう"));
+        m_model->setSceneStep(13);
+        Lbl->setCaption(m_model->playerName() + u8("君には、感謝しているよ。") + crlf + u8("ありがとう"));
         break;
     case 13:
-        ++SceneStep;
         Lbl->setCaption(u8("明日、この結果がどうでるか・・・楽しみだね"));
         break;
     case 14: {
         LoadImgPicture(QStringLiteral("end.bmp"));
-        const int k = ChooseEnding();
+        const int k = m_model->chooseEnding();
         // The ending follows without unlocking the controls.
-        SceneMode = menuEnding[k]->text();
-        menuEnding[k]->setEnabled(true);
-        ApplyUnlockRule();
-        SceneStep = 0;
+        m_model->setScene(SceneKind::Ending, k);
+        m_model->markEndingSeen(k);
         Lbl->setCaption(QStringLiteral("Ending NO.「") + menuEnding[k]->text() + QStringLiteral("」"));
         break;
     }
@@ -157,33 +147,20 @@ void Fom::PlayFarewell()
     }
 }
 
-int Fom::ChooseEnding()
-{
-    // How many words count as "enough" is drawn anew at each farewell: 30..49.
-    const int enough = drawInt(m_random, 20) + 30;
-    int best = 0;
-    for (int i = 1; i < 4; ++i) {
-        if (Mood[i] >= Mood[best])
-            best = i;
-    }
-    const int words = WordCount[0] + WordCount[1] + WordCount[2];
-    return words >= enough ? best : best + 4;
-}
-
 void Fom::PlayEnding(int k)
 {
     const int lastStep = 5;
-    if (SceneStep == lastStep) {
-        StartScene(QStringLiteral("stop"));
+    const int step = m_model->scene().step;
+    if (step == lastStep) {
+        StartScene(SceneKind::Title);
         return;
     }
-    if (SceneStep < 0 || SceneStep > 4 || !endingStories[k][SceneStep])
+    if (step < 0 || step > 4 || !endingStories[k][step])
         return;
-    const int step = SceneStep;
     // The short endings skip their missing fifth message.
     const bool skipNext = step + 1 < 5 && !endingStories[k][step + 1];
-    SceneStep = static_cast<qint16>(SceneStep + (skipNext ? 2 : 1));
-    Lbl->setCaption(fillNames(u8(endingStories[k][step]), PlayerName(), AlienName()));
+    m_model->setSceneStep(step + (skipNext ? 2 : 1));
+    Lbl->setCaption(fillNames(u8(endingStories[k][step]), m_model->playerName(), m_model->alienName()));
     if (step == 0)
         LoadImgPicture(QStringLiteral("end%1.bmp").arg(k));
 }

@@ -5,53 +5,42 @@
 // current scene; in free play it makes the alien speak.
 
 #include "core/fom.h"
-#include "core/texts.h"
-#include "platform/listbox.h"
+#include "game/texts.h"
 
 void Fom::Ivent()
 {
-    const QString mode = SceneMode;
-    if (mode == QLatin1String("stop"))
+    const Scene &scene = m_model->scene();
+    switch (scene.kind) {
+    case SceneKind::Title:
         return PlayStopScene();
-    if (mode == QLatin1String("ugoki"))
+    case SceneKind::Preview:
         return PlayPreview();
-    if (mode == QLatin1String("open"))
+    case SceneKind::Opening:
         return PlayOpening();
-    if (mode == QLatin1String("ending"))
+    case SceneKind::Farewell:
         return PlayFarewell();
-    for (int k = 0; k < 8; ++k) {
-        if (mode == menuEnding[k]->text())
-            return PlayEnding(k);
-    }
-    if (mode == QLatin1String("tyu"))
+    case SceneKind::Ending:
+        return PlayEnding(scene.number);
+    case SceneKind::FreePlay:
         return SpeakSentence();
-    if (mode == QLatin1String("situ"))
+    case SceneKind::Announcement:
         return PlayAnnouncement();
-    for (int n = 0; n <= 20; ++n) {
-        if (mode == QString::number(n) + QLatin1String("ivent"))
-            return PlayQuestion(n);
-    }
-    if (mode == QLatin1String("houkoku"))
+    case SceneKind::Question:
+        return PlayQuestion(scene.number);
+    case SceneKind::Report:
         return PlayReport();
-    // Any other mode plays nothing.
+    case SceneKind::NotStarted:
+        break; // nothing to play yet
+    }
 }
 
 void Fom::PlayStopScene()
 {
-    switch (SceneStep) {
+    switch (m_model->scene().step) {
     case 0:
-        // A new game: words and seen endings carry over, everything else starts afresh.
-        SceneStep = 1;
+        m_model->setSceneStep(1);
         DropRecoveryCopy(); // whatever game it kept is over
-        listbox::clear(LstItem);
-        listbox::clear(LstItemMoney);
-        Mood = {0, 0, 0, 0};
-        Pay = 0;
-        BoxCount = 0;
-        SetMoney(1000);
-        SetDay(0);
-        Face = 0;
-        MoveKind = 0;
+        m_model->startNewGame();
         Tim->stop();
         Tim2->stop();
         MoveImg(0, 0, 100, 100);
@@ -59,35 +48,9 @@ void Fom::PlayStopScene()
         Lbl->setCaption(QString());
         break;
     case 1:
-        StartScene(QStringLiteral("open"));
+        StartScene(SceneKind::Opening);
         break;
     default:
         break;
     }
-}
-
-void Fom::ApplyAnswerMoods(int j0, int a0, int s0, int e0, int j1, int a1, int s1, int e1)
-{
-    Shp->setVisible(false);
-    const bool yes = LblButton == 1;
-    AddMood(0, yes ? j0 : j1);
-    AddMood(1, yes ? a0 : a1);
-    AddMood(2, yes ? s0 : s1);
-    AddMood(3, yes ? e0 : e1);
-}
-
-QString Fom::PlayerName() const
-{
-    return listbox::text(Lst[0], 0);
-}
-
-QString Fom::AlienName() const
-{
-    return listbox::text(Lst[0], 1);
-}
-
-void Fom::SetDay(qint16 day)
-{
-    Day = day;
-    LblHi->setCaption(QString::number(Day));
 }

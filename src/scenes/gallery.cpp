@@ -5,7 +5,9 @@
 // chosen face and motion.
 
 #include "core/fom.h"
-#include "core/texts.h"
+#include "game/texts.h"
+
+#include <algorithm>
 
 void Fom::menuEnding_Click(int index)
 {
@@ -14,18 +16,7 @@ void Fom::menuEnding_Click(int index)
     Tim->stop();
     Tim2->stop();
     MoveImg(0, 0, 100, 100);
-    StartScene(menuEnding[index]->text());
-}
-
-bool Fom::GameInProgress() const
-{
-    if (SceneMode == QLatin1String("stop") || SceneMode == QLatin1String("ugoki"))
-        return false;
-    for (const QAction *ending : menuEnding) {
-        if (SceneMode == ending->text())
-            return false;
-    }
-    return true;
+    StartScene(SceneKind::Ending, index);
 }
 
 // A replay ends on the title, which starts a new game: the player is asked
@@ -40,41 +31,34 @@ bool Fom::ConfirmReplay()
     return yes;
 }
 
-void Fom::ApplyUnlockRule()
+void Fom::ShowEndingsSeen()
 {
-    // The special menu opens once endings 0 to 6 have all been seen; the
-    // eighth is not needed.
-    bool allSeen = true;
-    for (int i = 0; i <= 6; ++i)
-        allSeen = allSeen && menuEnding[i]->isEnabled();
-    menuSpecl->menuAction()->setEnabled(allSeen);
+    for (int k = 0; k < endingCount; ++k)
+        menuEnding[k]->setEnabled(m_model->endingSeen(k));
+    menuSpecl->menuAction()->setEnabled(m_model->specialUnlocked());
 }
 
 void Fom::PlayPreview()
 {
-    switch (SceneStep) {
-    case 0:
+    switch (m_model->scene().step) {
+    case 0: {
         MoveImg(0, 0, 100, 100);
         Lbl->setCaption(texts::u8("宇宙人の動き～★"));
-        for (int i = 0; i < 5; ++i) {
-            if (menuSpecl2[i]->isChecked()) {
-                Face = static_cast<qint16>(2 * i);
-                break;
-            }
-        }
-        for (int j = 0; j < 3; ++j) {
-            if (menuSpecl3[j]->isChecked()) {
-                MoveKind = static_cast<qint16>(j);
-                break;
-            }
-        }
+        auto chosen = [](const auto &items) {
+            const auto found = std::ranges::find_if(items, [](const QAction *item) { return item->isChecked(); });
+            return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+        };
+        const int face = chosen(menuSpecl2);
+        const int motion = chosen(menuSpecl3);
+        m_model->showFaceAndMotion(face >= 0 ? 2 * face : m_model->face(), motion >= 0 ? motion : m_model->motion());
         Tim->start();
         Tim2->start();
-        ShowImgPicture(FacePicture(Face));
-        ++SceneStep;
+        ShowImgPicture(FacePicture(m_model->face()));
+        m_model->setSceneStep(1);
         break;
+    }
     case 1:
-        StartScene(QStringLiteral("stop"));
+        StartScene(SceneKind::Title);
         break;
     default:
         break;

@@ -5,9 +5,8 @@
 // appoints the player as go-between and sends the first items.
 
 #include "core/fom.h"
-#include "core/texts.h"
+#include "game/texts.h"
 #include "platform/cp932.h"
-#include "platform/listbox.h"
 
 using texts::crlf;
 using texts::u8;
@@ -26,38 +25,34 @@ bool usableName(const QString &name)
 
 void Fom::PlayOpening()
 {
-    switch (SceneStep) {
+    // Steps 0 to 9 each lead to the next; the last waits at 99 for its click.
+    const int step = m_model->scene().step;
+    if (step >= 0 && step <= 9)
+        m_model->setSceneStep(step + 1);
+    switch (step) {
     case 0:
         Tim->start();
         Tim2->start();
         MoveImg(0, 0, 100, 100);
-        ShowImgPicture(FacePicture(Face));
+        ShowImgPicture(FacePicture(m_model->face()));
         Lbl->setCaption(u8("うちゅうせんが　ふじちゃくしたの"));
-        ++SceneStep;
         break;
     case 1:
-        ++SceneStep;
         Lbl->setCaption(u8("しばらく　ここに　いさせて"));
         break;
     case 2: {
-        ++SceneStep;
         Lbl->setCaption(u8("きみの。ナマエは？"));
         const QString player = m_dialogs.input(u8("おなまえを　おしえてね"), u8("なまえ　おしえろ"));
-        if (usableName(player)) {
-            listbox::remove(Lst[0], 0);
-            listbox::insert(Lst[0], 0, player);
-        }
+        if (usableName(player))
+            m_model->replaceWord(Noun, 0, player);
         Lbl->setCaption(u8("ぼくはなんて　よばれてるの"));
         const QString alien = m_dialogs.input(u8("もけもけは　なんて　よばれてるんだっけ？"), u8("なまえ　つけろ"));
-        if (usableName(alien)) {
-            listbox::remove(Lst[0], 1);
-            listbox::insert(Lst[0], 1, alien);
-        }
-        Lbl->setCaption(u8("ちょっとの　あいだ、　よろしくね、") + PlayerName());
+        if (usableName(alien))
+            m_model->replaceWord(Noun, 1, alien);
+        Lbl->setCaption(u8("ちょっとの　あいだ、　よろしくね、") + m_model->playerName());
         break;
     }
     case 3:
-        ++SceneStep;
         Tim->stop();
         Tim2->stop();
         MoveImg(0, 0, 100, 100);
@@ -65,37 +60,29 @@ void Fom::PlayOpening()
         Lbl->setCaption(u8("や、"));
         break;
     case 4:
-        ++SceneStep;
         Lbl->setCaption(u8("大変なことになったね") + crlf + u8("宇宙人が来たんだって？"));
         break;
     case 5:
-        ++SceneStep;
         Lbl->setCaption(u8("ちょうどいい、君、外交委員になりなさい") + crlf + u8("宇宙人と僕らが") + crlf
                         + u8("円滑にコミュニケーションをとれるように努力しなさい"));
         break;
     case 6:
-        ++SceneStep;
         Lbl->setCaption(u8("じゃ"));
         break;
     case 7: {
-        ++SceneStep;
         Lbl->setCaption(u8("あ、そうそう") + crlf + u8("ささやかながらエールを送らせてもらったよ") + crlf
                         + u8("転送箱を見てごらん"));
-        const int n = drawInt(m_random, 5) + 1;
-        for (int i = 0; i <= n; ++i)
-            RefillBox();
+        m_model->receiveShipment();
         break;
     }
     case 8:
-        ++SceneStep;
         Lbl->setCaption(u8("あの箱はちっちゃいね") + crlf + u8("すぐに一杯になっちゃうだろうよ"));
         break;
     case 9:
-        ++SceneStep;
         Lbl->setCaption(u8("ま、がんばって") + crlf + u8("じゃ"));
         break;
     case 10:
-        SceneStep = 99;
+        m_model->setSceneStep(99);
         Lbl->setCaption(u8("いっとくけど、エールはただじゃないからね"));
         break;
     case 99:

@@ -5,7 +5,7 @@
 // the official sends items and says how talkative the alien has become.
 
 #include "core/fom.h"
-#include "core/texts.h"
+#include "game/texts.h"
 
 using texts::crlf;
 using texts::u8;
@@ -27,54 +27,49 @@ QString talkativeComment(int words)
 
 void Fom::TimDay_Timer()
 {
-    SetDay(static_cast<qint16>(Day + 1));
-    if (Day >= 100)
-        StartScene(QStringLiteral("ending"));
-    else if (Day % 30 == 0)
-        StartScene(QStringLiteral("houkoku"));
+    m_model->advanceDay();
+    const int day = m_model->day();
+    if (day >= 100)
+        StartScene(SceneKind::Farewell);
+    else if (day % 30 == 0)
+        StartScene(SceneKind::Report);
     KeepRecoveryCopy();
 }
 
 void Fom::PlayReport()
 {
-    switch (SceneStep) {
+    // Steps 0 to 5 each lead to the next; the last waits at 99 for its click.
+    const int step = m_model->scene().step;
+    if (step >= 0 && step <= 5)
+        m_model->setSceneStep(step + 1);
+    switch (step) {
     case 0:
-        ++SceneStep;
         Lbl->setCaption(u8("いつも　ありがとう"));
         break;
     case 1:
-        ++SceneStep;
-        Lbl->setCaption(u8("これ・・・おれい・・・") + crlf + QString::number(Pay) + u8("円だけだけど・・"));
-        SetMoney(Money + Pay);
-        Pay = 0;
+        Lbl->setCaption(u8("これ・・・おれい・・・") + crlf + QString::number(m_model->pay()) + u8("円だけだけど・・"));
+        m_model->payMonth();
         break;
     case 2:
-        ++SceneStep;
         Lbl->setCaption(u8("また・・・よろしくね・・・"));
         break;
     case 3:
         Tim->stop();
         Tim2->stop();
-        ++SceneStep;
         Lbl->setCaption(u8("や、"));
         MoveImg(0, 0, 100, 100);
         LoadImgPicture(QStringLiteral("erai.bmp"));
         break;
     case 4: {
-        ++SceneStep;
         Lbl->setCaption(u8("どうだい？") + crlf + u8("今月もエールを送っておいたよ") + crlf + u8("いや、御礼は要らないぞ"));
-        const int n = drawInt(m_random, 5) + 1;
-        for (int i = 0; i <= n; ++i)
-            RefillBox();
+        m_model->receiveShipment();
         break;
     }
     case 5:
-        ++SceneStep;
-        Lbl->setCaption(u8("しかし彼は、") + crlf
-                        + talkativeComment(WordCount[0] + WordCount[1] + WordCount[2]));
+        Lbl->setCaption(u8("しかし彼は、") + crlf + talkativeComment(m_model->totalWords()));
         break;
     case 6:
-        SceneStep = 99;
+        m_model->setSceneStep(99);
         Lbl->setCaption(u8("ま、これからも　がんばって"));
         break;
     case 99:

@@ -7,24 +7,25 @@
 
 void Fom::PlaySe(int number)
 {
-    if (number > 0 && !menu2[4]->isChecked())
+    if (number > 0 && !m_model->option(Option::SoundEffects))
         return;
     m_sound.playEffect(AppPath + QStringLiteral("se%1.wav").arg(number - 1));
 }
 
 void Fom::menu2_Click(int index)
 {
-    if (menu2[index]->isChecked()) {
-        menu2[index]->setChecked(false);
-        if (index == 1)
-            TimDay->setInterval(10000);
-        if (index == 3)
-            m_sound.stopMusic();
-    } else {
-        menu2[index]->setChecked(true);
-        if (index == 1)
-            TimDay->setInterval(1000);
-        if (index == 3)
-            m_sound.playMusic();
-    }
+    const auto option = static_cast<Option>(index);
+    m_model->setOption(option, !m_model->option(option));
+}
+
+// Shows an option's mark and does what it asks for at once.
+void Fom::ApplyOption(Option which, bool on)
+{
+    menu2[static_cast<int>(which)]->setChecked(on);
+    if (which == Option::FastDays)
+        TimDay->setInterval(on ? 1000 : 10000);
+    if (which == Option::Music && on)
+        m_sound.playMusic();
+    else if (which == Option::Music)
+        m_sound.stopMusic();
 }

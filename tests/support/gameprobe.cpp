@@ -89,11 +89,11 @@ QString state(const QWidget *control)
     return QString(control->isEnabled() ? "enabled" : "disabled") + (control->isVisibleTo(control->window()) ? "" : " hidden");
 }
 
-QString rows(const QListWidget *list)
+QString rows(const QListView *list)
 {
     QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
+    for (int i = 0; i < listbox::count(list); ++i)
+        texts << listbox::text(list, i);
     return texts.join(QStringLiteral(" | ")) + QStringLiteral(" (selected %1, %2)").arg(listbox::selected(list)).arg(state(list));
 }
 
@@ -207,7 +207,7 @@ QMap<QString, QString> GameProbe::seen() const
     seen["money"] = f->LblMoney->caption() + f->LblMoneyKazari->caption();
     seen["item hint"] = f->LblItem->caption();
     for (const QString &kind : QStringList{"名詞", "動詞", "形容詞"}) {
-        seen["list " + kind] = rows(qobject_cast<QListWidget *>(control("list " + kind)));
+        seen["list " + kind] = rows(qobject_cast<QListView *>(control("list " + kind)));
         const auto *option = qobject_cast<QAbstractButton *>(control("option " + kind));
         seen["option " + kind] = state(option) + (option->isChecked() ? " chosen" : "");
     }

@@ -4,6 +4,7 @@
 #include "testgame.h"
 
 #include "platform/cp932.h"
+#include "platform/listbox.h"
 
 #include <QApplication>
 #include <QImage>
@@ -73,16 +74,23 @@ void TestGame::click(int button)
 void TestGame::playIntoFreePlay()
 {
     click(); // title -> opening, step 0
-    while (fom->SceneMode == QLatin1String("open"))
+    while (fom->model().scene().kind == SceneKind::Opening)
         click();
 }
 
 QStringList TestGame::words(int k) const
 {
     QStringList list;
-    for (int i = 0; i < fom->Lst[k]->count(); ++i)
-        list << fom->Lst[k]->item(i)->text();
+    for (int i = 0; i < listbox::count(fom->Lst[k]); ++i)
+        list << listbox::text(fom->Lst[k], i);
     return list;
+}
+
+void TestGame::edit(const std::function<void(GameState &)> &change)
+{
+    GameState state = fom->model().state();
+    change(state);
+    fom->model().restore(state);
 }
 
 std::unique_ptr<TestGame> TestGame::inFreePlay(const QStringList &names)

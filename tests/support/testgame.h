@@ -4,11 +4,12 @@
 #pragma once
 
 #include "core/fom.h"
-#include "core/texts.h"
+#include "game/texts.h"
 #include "persistence/saveslot.h"
 #include "platform/fileops.h"
 #include "platform/services.h"
 #include "platform/soundoutput.h"
+#include "scriptedrandom.h"
 
 #include <QFile>
 #include <QStringList>
@@ -16,19 +17,6 @@
 
 #include <functional>
 #include <memory>
-
-// Draws come from a script; once it runs dry every draw is `fallback`.
-class ScriptedRandom final : public RandomSource
-{
-public:
-    double next() override { return m_queue.isEmpty() ? fallback : m_queue.takeFirst(); }
-    void script(const QList<double> &draws) { m_queue = draws; }
-    int remaining() const { return static_cast<int>(m_queue.size()); }
-    double fallback = 0.0;
-
-private:
-    QList<double> m_queue;
-};
 
 // Answers input boxes from a list (an empty answer is a cancel), yes/no
 // questions from another (yes once it runs dry) and help pages from a third
@@ -129,6 +117,8 @@ struct TestGame
     // The file that the alien picture now shows.
     QString shownPicture() const { return folder.nameOf(fom->Img->picture()); }
     QStringList words(int k) const;
+    // Changes the game's state at once, as a load would.
+    void edit(const std::function<void(GameState &)> &change);
 
     // A new game already in free play, its names given by `names` (none:
     // both dialogs cancelled); null when start-up failed.

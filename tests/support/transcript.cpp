@@ -28,7 +28,7 @@
 #include <QHash>
 #include <QInputMethodEvent>
 #include <QKeySequence>
-#include <QListWidget>
+#include <QListView>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
@@ -208,11 +208,12 @@ bool Player::clickOn(const QString &name, const QString &button)
 
 bool Player::pick(const QString &listName, int row)
 {
-    auto *list = qobject_cast<QListWidget *>(m_probe.control(listName));
-    if (!list || !list->item(row))
+    auto *list = qobject_cast<QListView *>(m_probe.control(listName));
+    const QModelIndex index = list ? list->model()->index(row, 0) : QModelIndex();
+    if (!index.isValid())
         return fail(QStringLiteral("no row %1 in %2").arg(row).arg(listName));
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualRect(index).center());
     return true;
 }
 

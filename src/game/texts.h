@@ -5,7 +5,7 @@
 
 #include <QString>
 
-// Fixed texts and tables of the game, filled into the window at start-up.
+// Fixed texts and tables of the game.
 namespace texts {
 
 inline QString gameTitle() { return QStringLiteral("もけもけ～ゆらぐも～"); }
