@@ -6,8 +6,9 @@
 
 #include "game/gamemodel.h"
 
+#include "game/questions.h"
+#include "game/savedgame.h"
 #include "game/texts.h"
-#include "persistence/saveslot.h"
 
 namespace {
 
@@ -55,6 +56,22 @@ Scene sceneOfMode(const QString &mode)
 }
 
 } // namespace
+
+bool isSceneMode(const QString &mode)
+{
+    // An empty mode is a game not begun, which no save keeps.
+    if (!mode.isEmpty() && std::ranges::any_of(namedScenes, [&](const NamedScene &named) { return mode == QLatin1String(named.mode); }))
+        return true;
+    for (const char *title : texts::endingTitles) {
+        if (mode == texts::u8(title))
+            return true;
+    }
+    for (int n = 0; n < questionCount; ++n) {
+        if (mode == QString::number(n) + questionSuffix)
+            return true;
+    }
+    return false;
+}
 
 SaveSlot GameModel::toSlot() const
 {

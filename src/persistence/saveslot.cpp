@@ -6,7 +6,6 @@
 
 #include "persistence/saveslot.h"
 
-#include "game/texts.h"
 #include "persistence/slotlimits.h"
 #include "platform/cp932.h"
 
@@ -87,23 +86,6 @@ std::optional<qint64> parseWholeNumber(const QString &text)
     if (!form.match(text).hasMatch())
         return std::nullopt;
     return text.toLongLong();
-}
-
-bool isSceneMode(const QString &mode)
-{
-    for (const char *name : slotlimits::sceneModes) {
-        if (mode == QLatin1String(name))
-            return true;
-    }
-    for (const char *title : texts::endingTitles) {
-        if (mode == QString::fromUtf8(title))
-            return true;
-    }
-    for (int n = 0; n < slotlimits::questionCount; ++n) {
-        if (mode == QString::number(n) + QLatin1String("ivent"))
-            return true;
-    }
-    return false;
 }
 
 struct StatusFields

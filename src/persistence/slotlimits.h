@@ -25,13 +25,6 @@ inline constexpr int priceMax = std::numeric_limits<qint16>::max();
 inline constexpr std::initializer_list<int> faces = {0, 2, 4, 6, 8};
 inline constexpr int moveKindMax = 2, wordKindMax = 2;
 
-// The scenes a slot may have been saved in. Save itself is offered only in
-// free play ("tyu") and on the title ("stop"), but the autosave on close
-// keeps whatever scene is on screen: the opening, a report, the farewell,
-// the preview, a question announced ("situ") or asked ("<n>ivent", n below
-// questionCount), or an ending, whose mode is its title (texts::endingTitles).
-inline constexpr const char *sceneModes[] = {"tyu", "stop", "open", "houkoku", "ending", "ugoki", "situ"};
-inline constexpr int questionCount = 21;
 
 // One numeric field of the status line: its name for error messages and its
 // bounds (both inclusive).

@@ -7,12 +7,10 @@
 #include "core/fom.h"
 #include "game/questions.h"
 #include "game/texts.h"
-#include "persistence/slotlimits.h"
 
 using texts::u8;
 
 // A slot saved during any question must load again.
-static_assert(questionCount == slotlimits::questionCount);
 
 void Fom::TimQst_Timer()
 {
