@@ -42,7 +42,7 @@ void GameModel::refillBox()
         Q_EMIT itemRemoved(place);
     }
     // Every item can arrive, "明日の予定" included; its price is drawn apart.
-    const int row = qMin<int>(place, m_state.boxItems.size());
+    const int row = static_cast<int>(qMin<qsizetype>(place, m_state.boxItems.size()));
     m_state.boxItems.insert(row, texts::u8(texts::itemNames[drawInt(m_random, texts::itemKinds)]));
     m_state.boxPrices.insert(qMin<int>(row, m_state.boxPrices.size()), QString::number(drawInt(m_random, 800) + 200));
     Q_EMIT itemInserted(row);
