@@ -63,9 +63,9 @@ private Q_SLOTS:
         expectLocked(true);
         // The click prompt blinks red and green.
         fom->TimShpCli_Timer();
-        const int first = fom->ShpCli->foreColor();
+        const QRgb first = fom->ShpCli->foreColor().rgb();
         fom->TimShpCli_Timer();
-        QCOMPARE(QSet<int>({first, fom->ShpCli->foreColor()}), QSet<int>({255, 65280}));
+        QCOMPARE(QSet<QRgb>({first, fom->ShpCli->foreColor().rgb()}), QSet<QRgb>({qRgb(255, 0, 0), qRgb(0, 255, 0)}));
     }
 
     // The opening, with what the player answers to the two name dialogs.
@@ -202,7 +202,7 @@ private Q_SLOTS:
         // A right press shows the red mark and hides the prompt until the release.
         QTest::mousePress(fom->Lbl, Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
         QCOMPARE(fom->LblButton, 2);
-        QCOMPARE(fom->Shp->backColor(), 255);
+        QCOMPARE(fom->Shp->backColor(), QColor(Qt::red));
         QVERIFY(fom->Shp->isVisibleTo(fom) && !fom->ShpCli->isVisibleTo(fom));
         QTest::mouseRelease(fom->Lbl, Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
         QVERIFY(!fom->Shp->isVisibleTo(fom) && fom->ShpCli->isVisibleTo(fom));

@@ -10,7 +10,7 @@
 #include "platform/pictures.h"
 
 namespace {
-constexpr int classColors[3] = {255, 65280, 16711680}; // red, green, blue
+const QColor classColors[3] = {Qt::red, Qt::green, Qt::blue};
 } // namespace
 
 void Fom::TeachWord()
@@ -52,25 +52,24 @@ void Fom::ADD_MouseUp()
     ADD->setAppearance(0);
 }
 
-bool Fom::Txt_KeyDown(int keyCode, int shift)
+bool Fom::Txt_KeyDown(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    constexpr int enter = 13, left = 37, up = 38, right = 39, down = 40, keyY = 89, keyN = 78;
     const bool freePlay = m_model->inFreePlay();
-    if (shift == 1) {
+    if (modifiers == Qt::ShiftModifier) {
         // Shift with an arrow picks the word class.
-        const int kind = keyCode == left ? 0 : keyCode == up ? 1 : keyCode == right ? 2 : -1;
+        const int kind = key == Qt::Key_Left ? 0 : key == Qt::Key_Up ? 1 : key == Qt::Key_Right ? 2 : -1;
         if (kind >= 0) {
             Opt_Click(kind);
             // A word waiting through a scene is kept for free play.
             if (freePlay)
                 Txt->setText(QString());
         }
-    } else if ((keyCode == keyY || keyCode == left) && !freePlay) {
+    } else if ((key == Qt::Key_Y || key == Qt::Key_Left) && !freePlay) {
         // During a scene the answer keys answer as clicks on the message area do.
         AnswerScene(1);
-    } else if ((keyCode == keyN || keyCode == right) && !freePlay) {
+    } else if ((key == Qt::Key_N || key == Qt::Key_Right) && !freePlay) {
         AnswerScene(2);
-    } else if (keyCode == enter || keyCode == down) {
+    } else if (key == Qt::Key_Return || key == Qt::Key_Down) {
         if (freePlay)
             ADD_Click();
         else

@@ -8,8 +8,8 @@
 #include "platform/pictures.h"
 
 namespace {
-constexpr int red = 255;
-constexpr int green = 65280;
+const QColor red = Qt::red;
+const QColor green = Qt::green;
 } // namespace
 
 void Fom::MoveImg(float left, float top, float width, float height)

@@ -19,25 +19,20 @@ using texts::u8;
 
 namespace {
 
-constexpr int white = 0xFFFFFF;
+const QColor white = Qt::white;
 
-int rgb(int red, int green, int blue)
-{
-    return red + 256 * green + 65536 * blue;
-}
-
-void paintOnBlack(QWidget *control, int foreColor, QPalette::ColorRole textRole, QPalette::ColorRole backRole)
+void paintOnBlack(QWidget *control, const QColor &foreColor, QPalette::ColorRole textRole, QPalette::ColorRole backRole)
 {
     QPalette palette = control->palette();
-    palette.setColor(textRole, toQColor(foreColor));
-    palette.setColor(QPalette::ButtonText, toQColor(foreColor));
+    palette.setColor(textRole, foreColor);
+    palette.setColor(QPalette::ButtonText, foreColor);
     palette.setColor(backRole, Qt::black);
     palette.setColor(QPalette::Button, Qt::black); // buttons fill with this role
     control->setPalette(palette);
     control->setAutoFillBackground(true);
 }
 
-QListView *makeList(QWidget *parent, int foreColor, const QString &name, QAbstractItemModel *rows)
+QListView *makeList(QWidget *parent, const QColor &foreColor, const QString &name, QAbstractItemModel *rows)
 {
     auto *list = new QListView(parent);
     listbox::show(list, rows);
@@ -50,7 +45,7 @@ QListView *makeList(QWidget *parent, int foreColor, const QString &name, QAbstra
     return list;
 }
 
-CaptionLabel *makeLabel(QWidget *parent, const QString &caption, int foreColor, const QString &tip,
+CaptionLabel *makeLabel(QWidget *parent, const QString &caption, const QColor &foreColor, const QString &tip,
                         const QString &name)
 {
     auto *label = new CaptionLabel(caption, parent);
@@ -92,7 +87,7 @@ void Fom::CreateControls()
     LblMoneyKazari = makeLabel(m_client, u8("円"), white, u8("所持金"), QStringLiteral("LblMoneyKazari"));
     LblHi->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LblMoney->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    LblItem = makeLabel(m_client, QString(), rgb(128, 128, 255), u8("アイテムの説明"), QStringLiteral("LblItem"));
+    LblItem = makeLabel(m_client, QString(), QColor(128, 128, 255), u8("アイテムの説明"), QStringLiteral("LblItem"));
 
     LstItem = makeList(m_client, white, QStringLiteral("LstItem"),
                        new GameListModel(*m_model, GameListModel::Source::BoxItems, this));
@@ -114,20 +109,20 @@ void Fom::CreateControls()
     Txt->setText(QStringLiteral("Txt"));
     Txt->setToolTip(u8("宇宙人に教える言葉を入力します。ｓｈｉｆｔで教えられます。"));
     Txt->setAccessibleName(u8("教える言葉"));
-    paintOnBlack(Txt, rgb(255, 0, 0), QPalette::Text, QPalette::Base);
+    paintOnBlack(Txt, QColor(255, 0, 0), QPalette::Text, QPalette::Base);
     {
         // The frame is drawn from the window colour: keep it visible on black.
         QPalette palette = Txt->palette();
         palette.setColor(QPalette::Window, QColor(160, 160, 160));
         Txt->setPalette(palette);
     }
-    Txt->setForeColor(rgb(255, 0, 0));
+    Txt->setForeColor(QColor(255, 0, 0));
     Txt->setMaxLength(10);
     Txt->setValidator(new Cp932Validator(Txt));
 
     const char *optCaptions[3] = {"名詞", "動詞", "形容詞"};
     const char *optTips[3] = {"言葉の属性です。物とか人の名前です。", "言葉の属性です。", "言葉の属性"};
-    const int optColors[3] = {rgb(255, 192, 192), rgb(192, 255, 192), rgb(192, 192, 255)};
+    const QColor optColors[3] = {QColor(255, 192, 192), QColor(192, 255, 192), QColor(192, 192, 255)};
     for (int i = 0; i < 3; ++i) {
         Opt[i] = new QRadioButton(u8(optCaptions[i]), m_client);
         Opt[i]->setObjectName(QStringLiteral("Opt%1").arg(i));
@@ -146,7 +141,7 @@ void Fom::CreateControls()
     ADD->setToolTip(u8("宇宙人に言葉を教えます。"));
     ADD->setAccessibleName(u8("おしえる"));
 
-    const int lstColors[3] = {rgb(255, 128, 128), rgb(128, 255, 128), rgb(128, 128, 255)};
+    const QColor lstColors[3] = {QColor(255, 128, 128), QColor(128, 255, 128), QColor(128, 128, 255)};
     for (int i = 0; i < 3; ++i) {
         Lst[i] = makeList(m_client, lstColors[i], QStringLiteral("Lst%1").arg(i),
                           new GameListModel(*m_model, GameListModel::Source(i), this));
@@ -307,5 +302,5 @@ void Fom::ConnectHandlers()
     connect(Chk, &QCheckBox::clicked, this, &Fom::SetFocusToTxt);
     for (QListView *list : {Lst[0], Lst[1], Lst[2], LstItem, LstItemMoney})
         connect(list, &QAbstractItemView::clicked, this, &Fom::SetFocusToTxt);
-    Txt->setKeyHandler([this](int keyCode, int shift) { return Txt_KeyDown(keyCode, shift); });
+    Txt->setKeyHandler([this](Qt::Key key, Qt::KeyboardModifiers modifiers) { return Txt_KeyDown(key, modifiers); });
 }

@@ -100,7 +100,7 @@ public:
     void ADD_MouseDown();
     void ADD_MouseUp();
     // True when the key was an answer during a scene: it never reaches the entry.
-    bool Txt_KeyDown(int keyCode, int shift);
+    bool Txt_KeyDown(Qt::Key key, Qt::KeyboardModifiers modifiers);
     void ComLstQra_MouseDown(int index);
     void ComLstQra_MouseUp(int index);
 

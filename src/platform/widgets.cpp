@@ -15,11 +15,6 @@
 
 #include <algorithm>
 
-QColor toQColor(int rgb)
-{
-    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
-
 namespace {
 
 int shiftCode(Qt::KeyboardModifiers modifiers)
@@ -114,11 +109,11 @@ void CaptionLabel::setCaption(const QString &caption)
     setText(shown);
 }
 
-void CaptionLabel::setForeColor(int rgb)
+void CaptionLabel::setForeColor(const QColor &colour)
 {
-    m_foreColor = rgb;
+    m_foreColor = colour;
     QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, toQColor(rgb));
+    palette.setColor(QPalette::WindowText, colour);
     setPalette(palette);
 }
 
@@ -242,16 +237,16 @@ TintShape::TintShape(QWidget *parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void TintShape::setBackColor(int rgb)
+void TintShape::setBackColor(const QColor &colour)
 {
-    m_rgb = rgb;
+    m_colour = colour;
     update();
 }
 
 void TintShape::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    QColor tint = toQColor(m_rgb);
+    QColor tint = m_colour;
     tint.setAlpha(96);
     painter.fillRect(rect(), tint);
 }
@@ -261,9 +256,9 @@ KeyLineEdit::KeyLineEdit(QWidget *parent)
 {
 }
 
-void KeyLineEdit::setForeColor(int rgb)
+void KeyLineEdit::setForeColor(const QColor &colour)
 {
-    m_foreColor = rgb;
+    m_foreColor = colour;
     showForeColor();
 }
 
@@ -271,7 +266,7 @@ void KeyLineEdit::showForeColor()
 {
     constexpr int dimmedPercent = 200; // half as bright
     QPalette palette = this->palette();
-    const QColor colour = toQColor(m_foreColor);
+    const QColor colour = m_foreColor;
     palette.setColor(QPalette::Text, m_held ? colour.darker(dimmedPercent) : colour);
     setPalette(palette);
 }
@@ -326,45 +321,10 @@ void KeyLineEdit::inputMethodEvent(QInputMethodEvent *event)
 void KeyLineEdit::keyPressEvent(QKeyEvent *event)
 {
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (m_keyHandler && m_keyHandler(virtualKeyCode(event->key()), shiftCode(modifiers))) {
+    const auto key = static_cast<Qt::Key>(event->key() == Qt::Key_Enter ? Qt::Key_Return : event->key());
+    if (m_keyHandler && m_keyHandler(key, modifiers)) {
         event->accept();
         return;
     }
     QLineEdit::keyPressEvent(event);
-}
-
-int virtualKeyCode(int qtKey)
-{
-    switch (qtKey) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return 13;
-    case Qt::Key_Shift:
-        return 16;
-    case Qt::Key_Control:
-        return 17;
-    case Qt::Key_Escape:
-        return 27;
-    case Qt::Key_Space:
-        return 32;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Delete:
-        return 46;
-    case Qt::Key_Backspace:
-        return 8;
-    case Qt::Key_Tab:
-        return 9;
-    default:
-        break;
-    }
-    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
-        return qtKey; // Qt uses the same codes as the platform here
-    return 0;
 }

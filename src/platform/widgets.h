@@ -52,13 +52,12 @@ public:
     explicit CaptionLabel(const QString &caption, QWidget *parent);
     void setCaption(const QString &caption);
     QString caption() const { return m_caption; }
-    // Text colour as a 24-bit value red + 256 x green + 65536 x blue.
-    void setForeColor(int rgb);
-    int foreColor() const { return m_foreColor; }
+    void setForeColor(const QColor &colour);
+    QColor foreColor() const { return m_foreColor; }
 
 private:
     QString m_caption;
-    int m_foreColor = 0;
+    QColor m_foreColor = Qt::black;
 };
 
 // A picture stretched to the control's size. As a button it has a thin flat
@@ -119,38 +118,33 @@ class TintShape final : public QWidget
     Q_OBJECT
 public:
     explicit TintShape(QWidget *parent);
-    void setBackColor(int rgb);
-    int backColor() const { return m_rgb; }
+    void setBackColor(const QColor &colour);
+    QColor backColor() const { return m_colour; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int m_rgb = 255;
+    QColor m_colour = Qt::red;
 };
-
-// Turns a 24-bit game colour into a QColor and back.
-QColor toQColor(int rgb);
 
 // Makes the custom controls above visible to assistive technology.
 void installAccessibility();
 
-// The one-line entry. It hands each key press, with the platform's key code
-// (37 Left, 38 Up, 39 Right, 40 Down, 13 Enter, 89 Y, 78 N, ...), to its key
-// handler first; the entry itself then handles the key unless the handler
-// consumed it.
+// The one-line entry. It hands each key press (Enter on the keypad as
+// Return) to its key handler first; the entry itself then handles the key
+// unless the handler consumed it.
 class KeyLineEdit final : public QLineEdit
 {
     Q_OBJECT
 public:
     // Returns true when it consumed the key.
-    using KeyHandler = std::function<bool(int keyCode, int shift)>;
+    using KeyHandler = std::function<bool(Qt::Key key, Qt::KeyboardModifiers modifiers)>;
 
     explicit KeyLineEdit(QWidget *parent);
     void setKeyHandler(KeyHandler handler) { m_keyHandler = std::move(handler); }
-    // Text colour as a 24-bit game colour.
-    void setForeColor(int rgb);
-    int foreColor() const { return m_foreColor; }
+    void setForeColor(const QColor &colour);
+    QColor foreColor() const { return m_foreColor; }
     // A held entry takes no typing, pasting or input-method text, and keeps
     // and shows its text dimmed until it is let go; a word still being
     // composed when it is held is dropped, never committed. Its keys still
@@ -169,9 +163,7 @@ private:
     void dropComposition();
 
     KeyHandler m_keyHandler;
-    int m_foreColor = 0;
+    QColor m_foreColor = Qt::black;
     bool m_held = false;
 };
 
-// Platform key code of a Qt key (letters and digits by their upper-case code).
-int virtualKeyCode(int qtKey);

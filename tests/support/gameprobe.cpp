@@ -78,10 +78,10 @@ private:
     std::function<void(const QString &)> m_heard;
 };
 
-QString colourName(int rgb)
+QString colourName(const QColor &colour)
 {
-    static const QMap<int, QString> names{{255, "red"}, {65280, "green"}, {16711680, "blue"}, {16777215, "white"}};
-    return names.value(rgb, QString::number(rgb));
+    static const QMap<QRgb, QString> names{{qRgb(255, 0, 0), "red"}, {qRgb(0, 255, 0), "green"}, {qRgb(0, 0, 255), "blue"}, {qRgb(255, 255, 255), "white"}};
+    return names.value(colour.rgb(), colour.name());
 }
 
 QString state(const QWidget *control)
