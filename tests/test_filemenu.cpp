@@ -73,7 +73,7 @@ private Q_SLOTS:
         Fom &fom = *game->fom;
         fom.menu2_Click(1); // fast time on before the load
         fom.Opt_Click(0);
-        fom.StartScene(SceneKind::Announcement);
+        fom.model().startScene(SceneKind::Announcement);
         game->click(); // a question and its hint are on screen
         SlotBytes files = exampleSlotFiles();
         files[slotfiles::Str] = status;
@@ -200,7 +200,7 @@ private Q_SLOTS:
         auto game = TestGame::inFreePlay();
         Fom &fom = *game->fom;
         writeSlotFiles(game->folder.path(), exampleSlotFiles());
-        fom.StartScene(scene.kind, scene.number);
+        fom.model().startScene(scene.kind, scene.number);
         QVERIFY(!fom.menu1[0]->isEnabled());
         fom.model().setOption(Option::Autosave, true);
         QVERIFY(fom.close());
@@ -286,10 +286,10 @@ private Q_SLOTS:
         QFETCH(bool, ended);
         auto killed = TestGame::inFreePlay({u8("たけし"), u8("ぽち")});
         const QString copy = killed->folder.path() + QStringLiteral("recovery/str.dat");
-        killed->fom->TimDay_Timer();
+        killed->fom->model().clockElapsed(GameClock::Day);
         killed->fom->Txt->setText(u8("ねこ"));
         killed->fom->ADD_Click();
-        killed->fom->TimDay_Timer(); // within the cool-down: not yet written
+        killed->fom->model().clockElapsed(GameClock::Day); // within the cool-down: not yet written
         QVERIFY(DiskFileOps().read(copy, 100)->startsWith("0,0,0,0,0,1000,1,"));
         killed->fom->RecoveryCooldown->setInterval(0);
         QTRY_VERIFY(DiskFileOps().read(copy, 100)->contains(",1000,2,"));

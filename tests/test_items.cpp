@@ -94,7 +94,7 @@ private Q_SLOTS:
         else if (then.startsWith(QLatin1String("refill")))
             fom->model().refillBox();
         else
-            fom->StartScene(SceneKind::Title);
+            fom->model().startScene(SceneKind::Title);
         QCOMPARE(fom->LblItem->caption().isEmpty(), cleared);
     }
 };

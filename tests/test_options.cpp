@@ -18,7 +18,7 @@ class TestOptions : public QObject
     {
         Fom &fom = *game->fom;
         switch (number) {
-        case 1: return fom.StartScene(SceneKind::Announcement); // the question chime
+        case 1: return fom.model().startScene(SceneKind::Announcement); // the question chime
         case 2: return fom.ADD_Click();
         case 3: return fom.ComItem_Click();
         case 4: return fom.ComLstQra_MouseDown(0);
@@ -77,7 +77,7 @@ private Q_SLOTS:
         fom.menu2[1]->trigger();
         QCOMPARE(fom.TimDay->interval(), 10000);
         // During a scene the clock stays stopped whatever its speed.
-        fom.StartScene(SceneKind::Announcement);
+        fom.model().startScene(SceneKind::Announcement);
         fom.menu2[1]->trigger();
         QVERIFY(!fom.TimDay->isActive() && fom.TimDay->interval() == 1000);
     }

@@ -74,7 +74,7 @@ bool Fom::Txt_KeyDown(int keyCode, int shift)
         if (freePlay)
             ADD_Click();
         else
-            Ivent(); // the next step, with the answer last given
+            m_model->continueScene(); // the next step, with the answer last given
     } else {
         PlaySe(5);
     }
