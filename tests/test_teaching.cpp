@@ -58,26 +58,6 @@ private Q_SLOTS:
         });
     }
 
-    // The entry, the overwrite box, the selection and the forget buttons
-    // carry the player's words to the game and show what it made of them.
-    void teachingThroughTheWindow()
-    {
-        QCOMPARE(fom->model().wordClass(), int(Verb)); // the verb option is selected at start
-        teach(0, u8("ほし"));
-        QCOMPARE(game->words(0).last(), u8("ほし"));
-        QCOMPARE(fom->Txt->text(), QString());
-        teach(0, u8("ほし"));
-        QCOMPARE(fom->Lbl->caption(), u8("もう、その言葉は知ってる"));
-        fom->Chk->setChecked(true);
-        listbox::select(fom->Lst[0], 1);
-        teach(0, u8("たろう"));
-        QCOMPARE(game->words(0), (QStringList{u8("ももじろ"), u8("たろう"), u8("ほし")}));
-        QCOMPARE(listbox::selected(fom->Lst[0]), -1); // the word chosen has gone
-        fom->ComLstQra_MouseDown(0);
-        QCOMPARE(game->shownPicture(), QStringLiteral("did.bmp"));
-        QCOMPARE(game->words(0).size(), 2);
-    }
-
     // What a key does to the word class, to the word in the entry (a class
     // chosen in free play clears it; a scene keeps it) and to the answer of
     // a question, which then moves on.
@@ -114,24 +94,6 @@ private Q_SLOTS:
             QCOMPARE(fom->Lbl->caption(), u8(shown[press.answer]));
         QCOMPARE(game->sound.requests.size(), press.sounds ? 1 : 0);
         QVERIFY(fom->Txt->hasFocus());
-    }
-
-    void enterTeachesOrAdvances()
-    {
-        QTest::keyClick(fom->Txt, Qt::Key_Right, Qt::ShiftModifier);
-        QCOMPARE(fom->Txt->foreColor(), 16711680);
-        QTest::keyClicks(fom->Txt, QStringLiteral("sky"));
-        QTest::keyClick(fom->Txt, Qt::Key_Return);
-        QTest::keyClicks(fom->Txt, QStringLiteral("sea"));
-        QTest::keyClick(fom->Txt, Qt::Key_Down);
-        QCOMPARE(game->words(2).mid(2), (QStringList{QStringLiteral("sky"), QStringLiteral("sea")}));
-        // During a scene Enter and Down advance instead of teaching.
-        fom->model().startScene(SceneKind::Announcement);
-        fom->Txt->setText(QStringLiteral("zz"));
-        QTest::keyClick(fom->Txt, Qt::Key_Down);
-        QTest::keyClick(fom->Txt, Qt::Key_Enter);
-        QCOMPARE(fom->model().scene().step, int(2));
-        QCOMPARE(game->words(2).size(), 4);
     }
 
     // A word typed as the alien interrupts: Enter, meant to teach it, moves
