@@ -22,9 +22,14 @@ void Fom::TeachWord()
 
 void Fom::Opt_Click(int index)
 {
-    Txt->setForeColor(classColors[qBound(0, index, 2)]);
-    Opt[index]->setChecked(true);
+    ShowWordClass(index);
     m_model->setWordClass(index);
+}
+
+void Fom::ShowWordClass(int wordClass)
+{
+    Txt->setForeColor(classColors[qBound(0, wordClass, 2)]);
+    Opt[wordClass]->setChecked(true);
 }
 
 void Fom::Lst_Click(int index)

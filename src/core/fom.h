@@ -28,8 +28,8 @@ struct SaveSlot;
 // The game window: it shows the game model (game/) and turns the player's
 // keys, clicks and menus into its commands. The handlers keep the names of
 // the game design (control, underscore, event), so a behaviour is easy to
-// find: start-up and layout in core/, words, speech and items in
-// conversation/, the scenes in scenes/, sound and options in sound/.
+// find: start-up, layout and the scenes the model plays in core/, words and
+// items in conversation/, sound and options in sound/.
 //
 // The controls are public on purpose: the tests drive the handlers and read
 // the controls exactly as the window does.
@@ -226,6 +226,8 @@ private:
     void ApplyOption(Option which, bool on);
     void ConnectModel();
     void ConnectScenes();
+    // The entry's colour and the chosen option tell the class being taught.
+    void ShowWordClass(int wordClass);
     void LockPlayControls(bool locked);
     void ApplyClock(GameClock which, ClockSetting setting);
     QTimer *ClockTimer(GameClock which) const;

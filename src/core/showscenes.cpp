@@ -44,7 +44,7 @@ void Fom::LockPlayControls(bool locked)
     ShpCli->setVisible(locked);
     ComItem->setEnabled(!locked);
     if (locked)
-        Opt_Click(m_model->wordClass());
+        ShowWordClass(m_model->wordClass());
     SetFocusToTxt();
 }
 
