@@ -265,6 +265,7 @@ private Q_SLOTS:
         QCOMPARE(model->word(Noun, 2), u8("ほし"));
         QCOMPARE(payJoyNouns(), (QList<int>{150, 2, 3}));
         QVERIFY(!model->teach(u8("ほし"), -1));
+        QCOMPARE(model->message(), u8("もう、その言葉は知ってる"));
         QCOMPARE(payJoyNouns(), (QList<int>{150, 2, 3}));
         // An empty word counts as known.
         model->setWordClass(Adjective);

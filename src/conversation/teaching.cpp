@@ -5,7 +5,6 @@
 // buttons that teach and make the alien forget.
 
 #include "core/fom.h"
-#include "game/texts.h"
 #include "platform/listbox.h"
 #include "platform/pictures.h"
 
@@ -16,8 +15,7 @@ constexpr int classColors[3] = {255, 65280, 16711680}; // red, green, blue
 void Fom::TeachWord()
 {
     const int overwriteRow = Chk->isChecked() ? listbox::selected(Lst[m_model->wordClass()]) : -1;
-    if (!m_model->teach(Txt->text(), overwriteRow))
-        Lbl->setCaption(texts::u8("もう、その言葉は知ってる"));
+    m_model->teach(Txt->text(), overwriteRow);
 }
 
 void Fom::Opt_Click(int index)

@@ -120,11 +120,7 @@ void Fom::StartMusic()
 
 void Fom::TeachInitialWords()
 {
-    for (int k = 0; k < wordClassCount; ++k) {
-        m_model->setWordClass(k);
-        for (const char *word : texts::initialWords[k])
-            m_model->teach(u8(word), -1);
-    }
+    m_model->learnFirstWords();
     Txt->setText(QString()); // the entry starts empty, not with its design-time text
 }
 

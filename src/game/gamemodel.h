@@ -44,8 +44,10 @@ public:
     int wordClass() const { return m_state.wordClass; }
     void setWordClass(int wordClass);
     // Teaches a word of the current class, over `overwriteRow` when that is
-    // a row (>= 0). False when the alien already knows it.
+    // a row (>= 0). False when the alien already knows it, and says so.
     bool teach(const QString &word, int overwriteRow);
+    // The six words every alien knows from the start.
+    void learnFirstWords();
     // Forgets all but the first two words of a class.
     void forget(int wordClass);
     // Puts a word at a row, as the names are.
