@@ -366,9 +366,11 @@ private Q_SLOTS:
         QFETCH(bool, attack);
         QFETCH(double, draw);
         QFETCH(bool, asks);
+        enterFreePlay();
         model->setOption(Option::AlienQuestions, attack);
         random.script({draw});
-        QCOMPARE(model->wantsToAsk(), asks);
+        model->clockElapsed(GameClock::Speech);
+        QCOMPARE(model->scene().kind, asks ? SceneKind::Announcement : SceneKind::FreePlay);
     }
 
     // Joy falls and anger, sorrow and ease rise with the ticks waited; past
@@ -386,11 +388,14 @@ private Q_SLOTS:
     {
         QFETCH(int, ticks);
         QFETCH(Moods, moods);
-        model->startQuestionWait();
+        model->clockElapsed(GameClock::QuestionWait); // a wait before the announcement does not count
+        model->startScene(SceneKind::Announcement);
+        setMoods({0, 0, 0, 0});
         for (int i = 0; i < ticks; ++i)
-            model->tickQuestionWait();
+            model->clockElapsed(GameClock::QuestionWait);
         random.script({0.99});
-        QCOMPARE(model->endQuestionWait(), questionCount - 1);
+        model->answerScene(GameModel::Answer::Yes);
+        QCOMPARE(model->scene().number, questionCount - 1);
         QCOMPARE(model->state().moods, moods);
     }
 
@@ -409,8 +414,8 @@ private Q_SLOTS:
         QFETCH(int, number);
         QFETCH(bool, yes);
         setMoods({100, 100, 100, 100});
-        model->setScene(SceneKind::Question, number);
-        model->answer(yes);
+        model->startScene(SceneKind::Question, number);
+        model->answerScene(yes ? GameModel::Answer::Yes : GameModel::Answer::No);
         const AskedQuestion &expected = questions[number];
         Moods moods = yes ? expected.yes : expected.no;
         for (qint16 &mood : moods)

@@ -63,7 +63,6 @@ public:
     // The report hands the month's pay over.
     void payMonth();
     int day() const { return m_state.day; }
-    void advanceDay();
 
     // ---- The transfer box ----
     int boxSize() const { return static_cast<int>(m_state.boxItems.size()); }
@@ -78,16 +77,6 @@ public:
     // Buys the item at a row (-1: none chosen) and gives it to the alien.
     UseResult useItem(int row);
 
-    // ---- Questions ----
-    void startQuestionWait() { m_state.questionWait = 0; }
-    void tickQuestionWait();
-    // The wait's effect on the moods once the alien asks; draws the question.
-    int endQuestionWait();
-    // In free play, the alien sometimes asks instead of speaking.
-    bool wantsToAsk();
-    // The moods that the answer to the current question moves.
-    void answer(bool yes);
-
     // ---- Endings and the special menu ----
     int chooseEnding();
     bool endingSeen(int ending) const { return m_state.endingSeen[ending]; }
@@ -101,8 +90,6 @@ public:
     // ---- Scenes ----
     const Scene &scene() const { return m_state.scene; }
     bool inFreePlay() const { return m_state.scene.kind == SceneKind::FreePlay; }
-    void setScene(SceneKind kind, int number = 0);
-    void setSceneStep(int step) { m_state.scene.step = step; }
     // From the opening until the farewell's ending is told; the title, a
     // replay and the preview already end in a new game.
     bool gameInProgress() const;
@@ -186,6 +173,19 @@ private:
     void insertWord(int wordClass, int row, const QString &word);
     void removeWord(int wordClass, int row);
     void setMoney(qint32 money);
+
+    void advanceDay();
+    // The question's wait: counted from the announcement, it moves the
+    // moods once the alien asks, which draws the question.
+    void startQuestionWait() { m_state.questionWait = 0; }
+    void tickQuestionWait();
+    int endQuestionWait();
+    // In free play, the alien sometimes asks instead of speaking.
+    bool wantsToAsk();
+    // The moods that the answer to the current question moves.
+    void answer(bool yes);
+    void setScene(SceneKind kind, int number = 0);
+    void setSceneStep(int step) { m_state.scene.step = step; }
 
     // Scene scripts, one step per call.
     void playSceneStep();
