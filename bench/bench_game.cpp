@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
         fom.TeachWord();
     });
     game.random.fallback = 0.37;
-    measure("one alien sentence", 20000, [&](int) { fom.SpeakSentence(); });
+    measure("one alien sentence", 20000, [&](int) { fom.model().answerScene(GameModel::Answer::Yes); });
     measure("one animation tick (motion and face)", 20000, [&](int) {
         fom.Tim_Timer();
         fom.Tim2_Timer();
@@ -67,7 +67,7 @@ int main(int argc, char *argv[])
     measure("30 days and the monthly report", 50, [&](int) {
         game.edit([](GameState &state) { state.day = 0; });
         while (fom.model().scene().kind == SceneKind::FreePlay)
-            fom.TimDay_Timer();
+            fom.model().clockElapsed(GameClock::Day);
         while (fom.model().scene().kind == SceneKind::Report)
             game.click();
     });

@@ -51,61 +51,6 @@ class TestFileMenu : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A slot loads whatever scene it was saved in, over a question on screen
-    // with nouns chosen; one saved in free play saves back byte for byte.
-    void loadShowsTheSlot_data()
-    {
-        QTest::addColumn<Loaded>("loaded");
-        QTest::newRow("example") << Loaded{exampleSlotFiles()[slotfiles::Str]};
-        QTest::newRow("fast time") << Loaded{exampleStatusWith(26, "1"), 1000};
-        QTest::newRow("music off") << Loaded{exampleStatusWith(28, "0"), 10000, false};
-        QTest::newRow("SE off") << Loaded{exampleStatusWith(29, "0")};
-        QTest::newRow("saved in a report") << Loaded{exampleStatusWith(30, "\"houkoku\"")};
-        QTest::newRow("saved at the title") << Loaded{exampleStatusWith(30, "\"stop\""), 10000, true, SceneKind::Title};
-        QTest::newRow("seven endings seen")
-            << Loaded{"10,-5,0,3,150,1000,3,2,2,3,2,2,3,1,0,2,1,1,1,1,1,1,1,1,1,0,0,1,1,\"tyu\"\r\n", 10000, true, SceneKind::FreePlay, true};
-    }
-    void loadShowsTheSlot()
-    {
-        QFETCH(Loaded, loaded);
-        const auto [status, dayInterval, music, scene, specialMenu] = loaded;
-        auto game = TestGame::inFreePlay();
-        Fom &fom = *game->fom;
-        fom.menu2_Click(1); // fast time on before the load
-        fom.Opt_Click(0);
-        fom.StartScene(SceneKind::Announcement);
-        game->click(); // a question and its hint are on screen
-        SlotBytes files = exampleSlotFiles();
-        files[slotfiles::Str] = status;
-        writeSlotFiles(game->folder.path(), files);
-        game->sound.requests.clear();
-        fom.menu1[1]->trigger();
-        QVERIFY(!fom.LblQstKazari->isVisibleTo(&fom));
-        QCOMPARE(fom.TimDay->interval(), dayInterval);
-        QCOMPARE(fom.menu2[3]->isChecked(), music);
-        QCOMPARE(game->sound.requests.first(), music ? "music play" : "music stop");
-        QCOMPARE(fom.model().scene().kind, scene);
-        QCOMPARE(fom.TimSay->isActive(), scene == SceneKind::FreePlay);
-        QCOMPARE(fom.menuSpecl->menuAction()->isEnabled(), specialMenu);
-        if (scene != SceneKind::FreePlay)
-            return;
-        // Each list holds its words and no row for the files' closing empty line.
-        QCOMPARE(game->words(2), (QStringList{u8("切ない"), u8("楽しい"), u8("青い")}));
-        QCOMPARE(listbox::count(fom.Lst[0]), 2);
-        QCOMPARE((QStringList{listbox::text(fom.LstItemMoney, 0), fom.LblMoney->caption(), fom.LblHi->caption()}),
-                 (QStringList{"512", "1000", "3"}));
-        QVERIFY(fom.model().wordClass() == 1 && fom.Opt[1]->isChecked());
-        if (!status.endsWith("\"tyu\"\r\n"))
-            return;
-        QCOMPARE(game->shownPicture(), QStringLiteral("2.bmp"));
-        for (const char *name : slotfiles::names)
-            QFile::remove(game->folder.path() + QLatin1String(name));
-        fom.menu1[0]->trigger();
-        DiskFileOps disk;
-        QVERIFY(SlotStore(disk, game->folder.path()).load() == files);
-        QVERIFY(game->dialogs.messages.isEmpty());
-    }
-
     // Each File item shows only its boxes and keeps the game as it was: a
     // failed save (which leaves no slot) or load says so once, Help shows its
     // pages. The autosave on close says whether it saved.
@@ -182,31 +127,6 @@ private Q_SLOTS:
             QCOMPARE(fom.LastSaveSucceeded, failOn.isEmpty());
             QCOMPARE(QFile::exists(game.folder.path() + QStringLiteral("str.dat")), failOn.isEmpty());
         }
-    }
-
-    // With no game under way (the title, the preview, a replay) there is
-    // nothing to save: Save is greyed and the autosave on close leaves the
-    // player's slot alone.
-    void nothingToSaveWithoutAGame_data()
-    {
-        QTest::addColumn<Scene>("scene");
-        QTest::newRow("title") << Scene{SceneKind::Title};
-        QTest::newRow("preview") << Scene{SceneKind::Preview};
-        QTest::newRow("replay") << Scene{SceneKind::Ending, 5};
-    }
-    void nothingToSaveWithoutAGame()
-    {
-        QFETCH(Scene, scene);
-        auto game = TestGame::inFreePlay();
-        Fom &fom = *game->fom;
-        writeSlotFiles(game->folder.path(), exampleSlotFiles());
-        fom.StartScene(scene.kind, scene.number);
-        QVERIFY(!fom.menu1[0]->isEnabled());
-        fom.model().setOption(Option::Autosave, true);
-        QVERIFY(fom.close());
-        DiskFileOps disk;
-        QVERIFY(SlotStore(disk, game->folder.path()).load() == exampleSlotFiles());
-        QVERIFY(game->dialogs.messages.isEmpty());
     }
 
     // An autosave that fails says why and asks: close anyway, or go back to
@@ -286,10 +206,10 @@ private Q_SLOTS:
         QFETCH(bool, ended);
         auto killed = TestGame::inFreePlay({u8("たけし"), u8("ぽち")});
         const QString copy = killed->folder.path() + QStringLiteral("recovery/str.dat");
-        killed->fom->TimDay_Timer();
+        killed->fom->model().clockElapsed(GameClock::Day);
         killed->fom->Txt->setText(u8("ねこ"));
         killed->fom->ADD_Click();
-        killed->fom->TimDay_Timer(); // within the cool-down: not yet written
+        killed->fom->model().clockElapsed(GameClock::Day); // within the cool-down: not yet written
         QVERIFY(DiskFileOps().read(copy, 100)->startsWith("0,0,0,0,0,1000,1,"));
         killed->fom->RecoveryCooldown->setInterval(0);
         QTRY_VERIFY(DiskFileOps().read(copy, 100)->contains(",1000,2,"));

@@ -17,6 +17,16 @@ using texts::u8;
 struct MoodStep { qint16 start; double delta; int expected; };
 // How the farewell ends, T = 30 + Int(draw x 20) words being enough, after
 // the endings `seen` before.
+// Names typed into the opening's boxes, and the yes/no of a confirmation.
+class TypedPrompts final : public PlayerPrompts
+{
+public:
+    QString askName(const QString &, const QString &) override { return names.isEmpty() ? QString() : names.takeFirst(); }
+    bool confirm(const QString &) override { ++asked; return yes; }
+    QStringList names;
+    bool yes = false;
+    int asked = 0;
+};
 struct Choice { Moods moods; int words; double draw; int ending; QList<int> seen = {}; bool opensSpecialMenu = false; };
 
 // Every question with its replies and mood changes (joy, anger, sorrow, ease)
@@ -50,6 +60,7 @@ class TestGameModel : public QObject
 {
     Q_OBJECT
     ScriptedRandom random;
+    TypedPrompts prompts;
     std::unique_ptr<GameModel> model;
 
     void setMoods(const Moods &moods)
@@ -87,12 +98,34 @@ class TestGameModel : public QObject
     }
     QList<int> payJoyNouns() const { return {model->pay(), model->mood(Joy), model->wordCount(Noun)}; }
 
+    // Free play after a load of the state as it stands.
+    void enterFreePlay()
+    {
+        GameState state = model->state();
+        state.scene = Scene{SceneKind::FreePlay};
+        model->restore(state);
+        model->resumeAfterLoad();
+    }
+    // Clicks on (answering `answer`) while the scene is of `kind`, 30 clicks
+    // at most: what was said, the first step's line included.
+    QStringList clickThrough(SceneKind kind, GameModel::Answer answer = GameModel::Answer::Yes)
+    {
+        QStringList said{model->message()};
+        for (int i = 0; i < 30 && model->scene().kind == kind; ++i) {
+            model->answerScene(answer);
+            said << model->message();
+        }
+        return said;
+    }
+    bool running(GameClock which) const { return model->clock(which).running; }
+
 private Q_SLOTS:
     void init()
     {
         random.script({});
         random.fallback = 0.0;
-        model = std::make_unique<GameModel>(random);
+        prompts = TypedPrompts();
+        model = std::make_unique<GameModel>(random, prompts);
         startWithTheFirstWords();
     }
 
@@ -232,6 +265,7 @@ private Q_SLOTS:
         QCOMPARE(model->word(Noun, 2), u8("ほし"));
         QCOMPARE(payJoyNouns(), (QList<int>{150, 2, 3}));
         QVERIFY(!model->teach(u8("ほし"), -1));
+        QCOMPARE(model->message(), u8("もう、その言葉は知ってる"));
         QCOMPARE(payJoyNouns(), (QList<int>{150, 2, 3}));
         // An empty word counts as known.
         model->setWordClass(Adjective);
@@ -332,9 +366,11 @@ private Q_SLOTS:
         QFETCH(bool, attack);
         QFETCH(double, draw);
         QFETCH(bool, asks);
+        enterFreePlay();
         model->setOption(Option::AlienQuestions, attack);
         random.script({draw});
-        QCOMPARE(model->wantsToAsk(), asks);
+        model->clockElapsed(GameClock::Speech);
+        QCOMPARE(model->scene().kind, asks ? SceneKind::Announcement : SceneKind::FreePlay);
     }
 
     // Joy falls and anger, sorrow and ease rise with the ticks waited; past
@@ -352,11 +388,14 @@ private Q_SLOTS:
     {
         QFETCH(int, ticks);
         QFETCH(Moods, moods);
-        model->startQuestionWait();
+        model->clockElapsed(GameClock::QuestionWait); // a wait before the announcement does not count
+        model->startScene(SceneKind::Announcement);
+        setMoods({0, 0, 0, 0});
         for (int i = 0; i < ticks; ++i)
-            model->tickQuestionWait();
+            model->clockElapsed(GameClock::QuestionWait);
         random.script({0.99});
-        QCOMPARE(model->endQuestionWait(), questionCount - 1);
+        model->answerScene(GameModel::Answer::Yes);
+        QCOMPARE(model->scene().number, questionCount - 1);
         QCOMPARE(model->state().moods, moods);
     }
 
@@ -375,8 +414,8 @@ private Q_SLOTS:
         QFETCH(int, number);
         QFETCH(bool, yes);
         setMoods({100, 100, 100, 100});
-        model->setScene(SceneKind::Question, number);
-        model->answer(yes);
+        model->startScene(SceneKind::Question, number);
+        model->answerScene(yes ? GameModel::Answer::Yes : GameModel::Answer::No);
         const AskedQuestion &expected = questions[number];
         Moods moods = yes ? expected.yes : expected.no;
         for (qint16 &mood : moods)
@@ -473,6 +512,245 @@ private Q_SLOTS:
         model->markEndingSeen(ending);
         QCOMPARE(seen.count(), 1);
         QCOMPARE(model->specialUnlocked(), choice.opensSpecialMenu);
+    }
+
+    // Each day tells the recovery copy; day 30, 60 and 90 bring the report,
+    // day 100 the farewell. A scene stops free play's clocks and blinks its
+    // prompt until it ends.
+    void dayClock_data()
+    {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<SceneKind>("scene");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("day 29") << 29 << SceneKind::FreePlay << QString();
+        QTest::newRow("day 30") << 30 << SceneKind::Report << u8("いつも　ありがとう");
+        QTest::newRow("day 60") << 60 << SceneKind::Report << u8("いつも　ありがとう");
+        QTest::newRow("day 91") << 91 << SceneKind::FreePlay << QString();
+        QTest::newRow("day 100") << 100 << SceneKind::Farewell << u8("そろそろ　おわかれのじかんが　やってきました");
+    }
+    void dayClock()
+    {
+        QFETCH(int, day);
+        QFETCH(SceneKind, scene);
+        QFETCH(QString, said);
+        enterFreePlay();
+        model->setOption(Option::AlienQuestions, false);
+        GameState state = model->state();
+        state.day = static_cast<qint16>(day - 1);
+        model->restore(state);
+        QSignalSpy passed(model.get(), &GameModel::dayPassed);
+        model->clockElapsed(GameClock::Day);
+        QCOMPARE(model->day(), day);
+        QCOMPARE(passed.count(), 1);
+        QCOMPARE(model->scene().kind, scene);
+        const bool inScene = scene != SceneKind::FreePlay;
+        if (inScene)
+            QCOMPARE(model->message(), said);
+        QCOMPARE(model->sceneLocked(), inScene);
+        QCOMPARE((QList<bool>{running(GameClock::Speech), running(GameClock::Day), running(GameClock::PromptBlink)}),
+                 (QList<bool>{!inScene, !inScene, inScene}));
+    }
+
+    // The alien hands over the month's pay, the official sends items and
+    // says how talkative the alien is by the words of all three lists;
+    // free play then comes back with its clocks.
+    void report_data()
+    {
+        QTest::addColumn<int>("words");
+        QTest::addColumn<QString>("comment");
+        QTest::newRow("29 words") << 29 << u8("無口だね～");
+        QTest::newRow("30 words") << 30 << u8("まぁまぁ喋るようになったね");
+        QTest::newRow("49 words") << 49 << u8("まぁまぁ喋るようになったね");
+        QTest::newRow("50 words") << 50 << u8("割と喋るようになったね");
+        QTest::newRow("99 words") << 99 << u8("割と喋るようになったね");
+        QTest::newRow("100 words") << 100 << u8("随分と饒舌になったね");
+    }
+    void report()
+    {
+        QFETCH(int, words);
+        QFETCH(QString, comment);
+        GameState state = model->state();
+        state.wordCount = {static_cast<qint16>(words - 12), 5, 7};
+        state.pay = 345;
+        state.money = 1000;
+        model->restore(state);
+        QSignalSpy motion(model.get(), &GameModel::alienMotionChanged);
+        model->startScene(SceneKind::Report);
+        const QStringList said = clickThrough(SceneKind::Report);
+        QCOMPARE(said.mid(0, 7), (QStringList{u8("いつも　ありがとう"), u8("これ・・・おれい・・・\r\n345円だけだけど・・"),
+                                             u8("また・・・よろしくね・・・"), u8("や、"),
+                                             u8("どうだい？\r\n今月もエールを送っておいたよ\r\nいや、御礼は要らないぞ"),
+                                             u8("しかし彼は、\r\n") + comment, u8("ま、これからも　がんばって")}));
+        QCOMPARE(said.size(), 8); // the last click says a sentence of free play
+        QCOMPARE(model->money(), 1345);
+        QCOMPARE(model->pay(), 0);
+        QCOMPARE(model->boxSize(), 2);
+        // The official stands still; the alien moves again once it is over.
+        QCOMPARE(motion.first().first().toBool(), false);
+        QCOMPARE(motion.last().first().toBool(), true);
+        QVERIFY(running(GameClock::Speech) && running(GameClock::Day) && !running(GameClock::PromptBlink));
+        QVERIFY(!model->sceneLocked());
+    }
+
+    // The opening keeps the names typed, if they fit on a line; the
+    // official sends the first items.
+    void openingNames_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QStringList>("nouns");
+        QTest::newRow("both") << QStringList{u8("たけし"), u8("ぽち")} << QStringList{u8("たけし"), u8("ぽち"), u8("りんご")};
+        QTest::newRow("cancelled") << QStringList{} << QStringList{u8("ももじろ"), u8("もけもけ"), u8("りんご")};
+        QTest::newRow("two lines") << QStringList{u8("た\nけし"), u8("ぽ\rち")}
+                                   << QStringList{u8("ももじろ"), u8("もけもけ"), u8("りんご")};
+    }
+    void openingNames()
+    {
+        QFETCH(QStringList, typed);
+        QFETCH(QStringList, nouns);
+        model->teach(u8("りんご"), -1);
+        prompts.names = typed;
+        model->startScene(SceneKind::Opening);
+        const QStringList said = clickThrough(SceneKind::Opening);
+        QCOMPARE(said.at(2), u8("ちょっとの　あいだ、　よろしくね、") + nouns.first());
+        QCOMPARE(said.at(10), u8("いっとくけど、エールはただじゃないからね"));
+        QCOMPARE((QStringList{model->word(Noun, 0), model->word(Noun, 1), model->word(Noun, 2)}), nouns);
+        QCOMPARE(model->boxSize(), 2);
+        QCOMPARE(model->scene().kind, SceneKind::FreePlay);
+    }
+
+    // A click on the alien in free play announces a question with its
+    // chime; its wait clock runs until the next click asks. The answer is
+    // the click's, or the one a press picked when Enter goes on.
+    void questionFlow_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<bool>("byEnter");
+        QTest::newRow("yes click on the alien") << true << false;
+        QTest::newRow("no click on the alien") << false << false;
+        QTest::newRow("yes press, then Enter") << true << true;
+        QTest::newRow("no press, then Enter") << false << true;
+    }
+    void questionFlow()
+    {
+        QFETCH(bool, yes);
+        QFETCH(bool, byEnter);
+        enterFreePlay();
+        const auto answer = yes ? GameModel::Answer::Yes : GameModel::Answer::No;
+        const auto other = yes ? GameModel::Answer::No : GameModel::Answer::Yes;
+        QSignalSpy effects(model.get(), &GameModel::effectWanted);
+        model->alienClicked(other);
+        QCOMPARE(model->scene().kind, SceneKind::Announcement);
+        QCOMPARE(effects.count(), 1);
+        QCOMPARE(effects.first().first().toInt(), 1);
+        QVERIFY(running(GameClock::QuestionWait));
+        setMoods({0, 0, 0, 0});
+        model->alienClicked(answer); // the alien is not asking yet: nothing happens
+        random.script({8.5 / questionCount});
+        model->answerScene(other);
+        QCOMPARE(model->scene(), (Scene{SceneKind::Question, 8, 1}));
+        QVERIFY(!running(GameClock::QuestionWait) && model->questionHintShown());
+        QCOMPARE(model->message(), u8(questions[8].text));
+        const Moods waited = model->state().moods;
+        if (byEnter) {
+            model->pressAnswer(answer);
+            model->continueScene();
+        } else {
+            model->alienClicked(answer);
+        }
+        QCOMPARE(model->message(), u8(yes ? questions[8].yesReply : questions[8].noReply));
+        QVERIFY(!model->questionHintShown());
+        QCOMPARE(model->mood(Joy) - waited[Joy], (yes ? questions[8].yes : questions[8].no)[Joy]);
+        model->answerScene(other);
+        QCOMPARE(model->scene().kind, SceneKind::FreePlay);
+    }
+
+    // The alien's verdict on each mood (70, 50, 30 the thresholds), the
+    // official's thanks with the player's name, and the ending chosen,
+    // marked seen and named.
+    void farewell_data()
+    {
+        QTest::addColumn<Moods>("moods");
+        QTest::addColumn<QStringList>("verdicts");
+        QTest::addColumn<int>("ending");
+        QTest::newRow("70 50 30 29") << Moods{70, 50, 30, 29}
+            << QStringList{u8("とても　よかった"), u8("それなりに　いかりも　わいたけど"), u8("さみしかったです"), u8("いごこち　わるい　です")} << 4;
+        QTest::newRow("69 49 29 70") << Moods{69, 49, 29, 70}
+            << QStringList{u8("それなりに　よかった"), u8("それなりに　いらいら　したけど"), u8("あったかかったです"), u8("わたしたちと　とても　ちかい")} << 7;
+        QTest::newRow("30 70 50 49") << Moods{30, 70, 50, 49}
+            << QStringList{u8("ふつうでした"), u8("それなりに　むっとしたり　したけど"), u8("なみだが　でそうだったです"), u8("それなりで　した")} << 5;
+        QTest::newRow("29 29 70 50") << Moods{29, 29, 70, 50}
+            << QStringList{u8("よくなかった"), u8("ちっとも　きにさわらなかったけど"), u8("かなしいこと　だらけでした"), u8("ちょっと　きんしんかん　わき　ます")} << 6;
+    }
+    void farewell()
+    {
+        QFETCH(Moods, moods);
+        QFETCH(QStringList, verdicts);
+        QFETCH(int, ending);
+        model->replaceWord(Noun, 0, u8("たけし"));
+        setMoods(moods);
+        model->startScene(SceneKind::Farewell);
+        const QStringList said = clickThrough(SceneKind::Farewell);
+        QCOMPARE(said.size(), 14);
+        QCOMPARE(said.mid(2, 4), (QStringList{u8("あなたと　すごせて\r\n") + verdicts[0] + u8("\r\nです"), verdicts[1],
+                                             u8("それでも\r\n") + verdicts[2], u8("この　ちきゅうという　ほしは\r\n") + verdicts[3]}));
+        QCOMPARE(said.at(11), u8("たけし君には、感謝しているよ。\r\nありがとう"));
+        QCOMPARE(said.at(13), QStringLiteral("Ending NO.「") + u8(texts::endingTitles[ending]) + QStringLiteral("」"));
+        QCOMPARE(model->scene(), (Scene{SceneKind::Ending, ending, 0}));
+        QVERIFY(model->endingSeen(ending));
+        QVERIFY(model->sceneLocked()); // the ending follows at once
+    }
+
+    // An ending's story with the names put in as typed; the short endings
+    // skip their missing message. The click after the last goes back to the
+    // title, which ends the game.
+    void endingStory_data()
+    {
+        QTest::addColumn<int>("ending");
+        QTest::addColumn<QStringList>("said");
+        QTest::newRow("0") << 0 << QStringList{u8("翌日・・・"), u8("50%2は親愛と描かれた旗と仲間を連れてやってきた"),
+                                               u8("どうやら酷く%1君のことが気に入ったらしい"),
+                                               u8("そうして%1君は連日\r\n大勢の宇宙人の訪問を受けることになった・・・"),
+                                               u8("（%1君の家は後に\r\n宇宙人の観光名所として知られることになる・・・）")};
+        QTest::newRow("5, short") << 5 << QStringList{u8("翌日・・・\r\n早速50%2達、宇宙人は地球に攻撃を開始した"),
+                                                      u8("驚いた人間達は\r\n原因と思われる%1君を処刑したりして\r\n便宜を図ろうとしたが"),
+                                                      u8("宇宙人にはそんな行動は通じなかった"), u8("そして・・・\r\n地球は崩壊した・・・")};
+    }
+    void endingStory()
+    {
+        QFETCH(int, ending);
+        QFETCH(QStringList, said);
+        model->replaceWord(Noun, 0, u8("%1君"));
+        model->replaceWord(Noun, 1, u8("50%2"));
+        model->startScene(SceneKind::Title);
+        QSignalSpy pictures(model.get(), &GameModel::scenePictureShown);
+        model->replayEnding(ending);
+        QCOMPARE(prompts.asked, 0); // from the title there is no game to lose
+        QCOMPARE(pictures.first().first().toString(), QStringLiteral("end%1.bmp").arg(ending));
+        QSignalSpy ended(model.get(), &GameModel::gameEnded);
+        const QStringList told = clickThrough(SceneKind::Ending);
+        QCOMPARE(told.mid(0, said.size()), said);
+        QCOMPARE(told.size(), said.size() + 1);
+        QCOMPARE(model->scene(), (Scene{SceneKind::Title, 0, 1}));
+        QCOMPARE(ended.count(), 1);
+        QCOMPARE(pictures.last().first().toString(), QStringLiteral("stt.bmp"));
+    }
+
+    // A replay during a game ends it only if the player confirms.
+    void replayAsksFirst_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void replayAsksFirst()
+    {
+        QFETCH(bool, yes);
+        enterFreePlay();
+        prompts.yes = yes;
+        model->replayEnding(3);
+        QCOMPARE(prompts.asked, 1);
+        QCOMPARE(model->scene().kind, yes ? SceneKind::Ending : SceneKind::FreePlay);
+        QCOMPARE(running(GameClock::Day), !yes);
     }
 };
 

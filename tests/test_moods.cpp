@@ -1,15 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The もけもけ developers
 // SPDX-License-Identifier: MIT
 
-// The window grid and the animation of the alien's face and motion.
+// The window grid: its unit from the screen, and every control on it.
 
 #include "core/grid.h"
 #include "testgame.h"
 
 #include <QScreen>
 #include <QTest>
-
-struct Motion { int kind; QRectF from; int ticks; QRectF to; int step; };
 
 class TestMoods : public QObject
 {
@@ -19,18 +17,6 @@ class TestMoods : public QObject
 
 private Q_SLOTS:
     void initTestCase() { QVERIFY(game->start()); fom = game->fom.get(); }
-
-    // The model tells of a new motion; the picture then starts it from rest.
-    void newMotionStartsFromRest()
-    {
-        game->edit([](GameState &state) { state.moods = {0, 0, 0, 0}; state.motion = 0; });
-        fom->MoveImg(7, 0, 86, 100);
-        fom->model().addMood(Joy, 40); // still the calm motion
-        QCOMPARE(fom->ImgRect.left, 7.0f);
-        fom->model().addMood(Joy, 20);
-        QCOMPARE(fom->model().motion(), 1);
-        QCOMPARE(fom->ImgRect.left, 0.0f);
-    }
 
     void gridFromScreen_data()
     {
@@ -66,41 +52,6 @@ private Q_SLOTS:
         QCOMPARE(fom->Lbl->font().pointSize(), grid.baseFontPoints);
     }
 
-    // The picture's place after some ticks of the motion timer: it turns
-    // when it has gone past its bounds, before that tick's move.
-    void motion_data()
-    {
-        QTest::addColumn<Motion>("motion");
-        const QRectF rest(0, 0, 100, 100);
-        QTest::newRow("sideways, one cycle") << Motion{0, rest, 44, rest, 1};
-        QTest::newRow("sideways, exactly 20 goes on") << Motion{0, {20, 0, 60, 100}, 1, {21, 0, 58, 100}, 1};
-        QTest::newRow("sideways, past 20 turns") << Motion{0, {20, 0, 60, 100}, 2, {20, 0, 60, 100}, -1};
-        QTest::newRow("vertical resets the sides") << Motion{1, {12, 90, 76, 10}, 1, {0, 91, 100, 9}, 1};
-        QTest::newRow("vertical, past 90 turns") << Motion{1, {12, 90, 76, 10}, 2, {0, 90, 100, 10}, -1};
-        QTest::newRow("whole body") << Motion{2, rest, 1, {1, 1, 98, 99}, 1};
-    }
-    void motion()
-    {
-        QFETCH(Motion, motion);
-        game->edit([&](GameState &state) { state.motion = static_cast<qint16>(motion.kind); });
-        fom->MoveStep = 1;
-        fom->MoveImg(motion.from.left(), motion.from.top(), motion.from.width(), motion.from.height());
-        for (int tick = 0; tick < motion.ticks; ++tick)
-            fom->Tim_Timer();
-        const Fom::ImgPlace &place = fom->ImgRect;
-        QCOMPARE(QRectF(place.left, place.top, place.width, place.height), motion.to);
-        QCOMPARE(int(fom->MoveStep), motion.step);
-    }
-
-    void faceFlipsBetweenItsTwoPictures()
-    {
-        game->edit([](GameState &state) { state.face = 4; });
-        fom->FaceFrame = 1;
-        fom->Tim2_Timer();
-        QCOMPARE(game->shownPicture(), QStringLiteral("5.bmp"));
-        fom->Tim2_Timer();
-        QCOMPARE(game->shownPicture(), QStringLiteral("4.bmp"));
-    }
 };
 
 QTEST_MAIN(TestMoods)

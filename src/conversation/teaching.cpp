@@ -5,7 +5,6 @@
 // buttons that teach and make the alien forget.
 
 #include "core/fom.h"
-#include "game/texts.h"
 #include "platform/listbox.h"
 #include "platform/pictures.h"
 
@@ -16,15 +15,19 @@ const QColor classColors[3] = {Qt::red, Qt::green, Qt::blue};
 void Fom::TeachWord()
 {
     const int overwriteRow = Chk->isChecked() ? listbox::selected(Lst[m_model->wordClass()]) : -1;
-    if (!m_model->teach(Txt->text(), overwriteRow))
-        Lbl->setCaption(texts::u8("もう、その言葉は知ってる"));
+    m_model->teach(Txt->text(), overwriteRow);
 }
 
 void Fom::Opt_Click(int index)
 {
-    Txt->setForeColor(classColors[qBound(0, index, 2)]);
-    Opt[index]->setChecked(true);
+    ShowWordClass(index);
     m_model->setWordClass(index);
+}
+
+void Fom::ShowWordClass(int wordClass)
+{
+    Txt->setForeColor(classColors[qBound(0, wordClass, 2)]);
+    Opt[wordClass]->setChecked(true);
 }
 
 void Fom::Lst_Click(int index)
@@ -73,7 +76,7 @@ bool Fom::Txt_KeyDown(Qt::Key key, Qt::KeyboardModifiers modifiers)
         if (freePlay)
             ADD_Click();
         else
-            Ivent(); // the next step, with the answer last given
+            m_model->continueScene(); // the next step, with the answer last given
     } else {
         PlaySe(5);
     }

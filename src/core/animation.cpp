@@ -79,12 +79,7 @@ void Fom::Img_MouseUp(int, int, int, int)
 
 void Fom::Img_Click(int button)
 {
-    // The yes/no hint is drawn on the alien, so a click there answers as one
-    // on the message area does.
-    if (QuestionAwaitsAnswer())
-        AnswerScene(button);
-    else if (m_model->inFreePlay())
-        StartScene(SceneKind::Announcement);
+    m_model->alienClicked(AnswerOf(button));
 }
 
 void Fom::Pic_Click(int button)
@@ -95,7 +90,7 @@ void Fom::Pic_Click(int button)
 
 void Fom::Lbl_MouseDown(int button, int, int, int)
 {
-    LblButton = button;
+    m_model->pressAnswer(AnswerOf(button));
     Shp->setBackColor(red);
     Shp->setVisible(true);
     ShpCli->setVisible(false);
@@ -108,8 +103,12 @@ void Fom::Lbl_MouseUp(int, int, int, int)
         ShpCli->setVisible(true);
 }
 
+GameModel::Answer Fom::AnswerOf(int button)
+{
+    return button == 1 ? GameModel::Answer::Yes : GameModel::Answer::No;
+}
+
 void Fom::AnswerScene(int button)
 {
-    LblButton = button;
-    Ivent();
+    m_model->answerScene(AnswerOf(button));
 }

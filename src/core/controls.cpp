@@ -237,10 +237,20 @@ void Fom::CreateTimers()
     };
     Tim = makeTimer(50, true, &Fom::Tim_Timer);
     Tim2 = makeTimer(100, true, &Fom::Tim2_Timer);
-    TimShpCli = makeTimer(100, false, &Fom::TimShpCli_Timer);
-    TimSay = makeTimer(3000, true, &Fom::TimSay_Timer);
-    TimQst = makeTimer(3000, true, &Fom::TimQst_Timer);
-    TimDay = makeTimer(3000, true, &Fom::TimDay_Timer);
+    // The game's clocks run as the model says; each tick is its to handle.
+    auto makeGameClock = [this](GameClock which) {
+        auto *timer = new QTimer(this);
+        const ClockSetting setting = m_model->clock(which);
+        timer->setInterval(setting.intervalMs);
+        if (setting.running)
+            timer->start();
+        connect(timer, &QTimer::timeout, this, [this, which] { m_model->clockElapsed(which); });
+        return timer;
+    };
+    TimShpCli = makeGameClock(GameClock::PromptBlink);
+    TimSay = makeGameClock(GameClock::Speech);
+    TimQst = makeGameClock(GameClock::QuestionWait);
+    TimDay = makeGameClock(GameClock::Day);
     RecoveryCooldown = makeTimer(10000, false, &Fom::RecoveryCooldown_Timer);
     RecoveryCooldown->setSingleShot(true);
 }

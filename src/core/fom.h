@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/boxprompts.h"
 #include "core/heldclocks.h"
 #include "game/gamemodel.h"
 #include "platform/laterpictures.h"
@@ -27,8 +28,8 @@ struct SaveSlot;
 // The game window: it shows the game model (game/) and turns the player's
 // keys, clicks and menus into its commands. The handlers keep the names of
 // the game design (control, underscore, event), so a behaviour is easy to
-// find: start-up and layout in core/, words, speech and items in
-// conversation/, the scenes in scenes/, sound and options in sound/.
+// find: start-up, layout and the scenes the model plays in core/, words and
+// items in conversation/, sound and options in sound/.
 //
 // The controls are public on purpose: the tests drive the handlers and read
 // the controls exactly as the window does.
@@ -69,10 +70,6 @@ public:
     GameModel &model() { return *m_model; }
     const GameModel &model() const { return *m_model; }
 
-    // ---- Scene lock (core/scenelock.cpp) ----
-    void StartScene(SceneKind kind, int number = 0);
-    void EndScene();
-
     // ---- Animation and clicks (core/animation.cpp) ----
     void Tim_Timer();
     void Tim2_Timer();
@@ -87,6 +84,7 @@ public:
     // The message area's command, from a click or an answer key alike: the
     // scene's next step, taking `button` as the answer (1 yes, else no).
     void AnswerScene(int button);
+    static GameModel::Answer AnswerOf(int button);
 
     // ---- Special menu (core/facemenu.cpp) ----
     void menuSpecl2_Click(int index);
@@ -104,10 +102,6 @@ public:
     void ComLstQra_MouseDown(int index);
     void ComLstQra_MouseUp(int index);
 
-    // ---- Alien speech (conversation/speech.cpp) ----
-    void SpeakSentence();
-    void TimSay_Timer();
-
     // ---- Items and the transfer box (conversation/items.cpp) ----
     void ShowItemHint();
     void LstItem_Click();
@@ -116,10 +110,7 @@ public:
     void ComItem_MouseDown();
     void ComItem_MouseUp();
 
-    // ---- Scenes (scenes/) ----
-    void Ivent();
-    void TimDay_Timer();
-    void TimQst_Timer();
+    // ---- Scenes: the model plays them, the window shows them (core/showscenes.cpp) ----
     void menuEnding_Click(int index);
     bool GameInProgress() const { return m_model->gameInProgress(); }
 
@@ -148,7 +139,6 @@ public:
     // ---- Where the game lives, and what the view alone keeps ----
     QString AppPath;
     QString SavePath; // the save slot's folder, ending in '/'
-    int LblButton = 0; // 0 until the first press on Lbl
     qint16 FaceFrame = 0;
     qint16 MoveStep = 0;
 
@@ -235,7 +225,12 @@ private:
     void ShowEndingsSeen();
     void ApplyOption(Option which, bool on);
     void ConnectModel();
-    bool ConfirmReplay();
+    void ConnectScenes();
+    // The entry's colour and the chosen option tell the class being taught.
+    void ShowWordClass(int wordClass);
+    void LockPlayControls(bool locked);
+    void ApplyClock(GameClock which, ClockSetting setting);
+    QTimer *ClockTimer(GameClock which) const;
 
     // The File menu's work (persistence/).
     bool SaveGame();
@@ -248,17 +243,6 @@ private:
     // what is wrong, in the box's details and on stderr.
     void ShowFileError(const QString &reason);
 
-    // Scene scripts (scenes/).
-    void PlayStopScene();
-    void PlayOpening();
-    void PlayReport();
-    void PlayFarewell();
-    void PlayEnding(int k);
-    void PlayPreview();
-    void PlayAnnouncement();
-    void PlayQuestion(int n);
-    bool QuestionAwaitsAnswer() const;
-
     void PlaceOnGrid(QWidget *control, double left, double top, double width, double height, int fontDelta);
 
     // The game's clocks: everything that moves the game on by itself (not the
@@ -268,6 +252,7 @@ private:
     GameModel *m_model = nullptr;
     ClockHoldingDialogs m_holdingDialogs; // every box of the game holds its clocks
     Dialogs &m_dialogs;
+    BoxPrompts m_prompts{m_dialogs}; // the scenes' questions, in the game's boxes
     SoundOutput &m_sound;
     FileOps &m_files;
     QString m_saveFolderProblem;

@@ -33,13 +33,13 @@ FileOps &diskFiles()
 
 Fom::Fom(const Services &services, QWidget *parent)
     : QMainWindow(parent)
-    , m_model(new GameModel(services.random, this))
     , m_holdingDialogs(services.dialogs, [this] { return GameClocks(); })
     , m_dialogs(m_holdingDialogs)
     , m_sound(services.sound)
     , m_files(services.files ? *services.files : diskFiles())
     , m_saveFolderProblem(services.saveFolderProblem)
 {
+    m_model = new GameModel(services.random, m_prompts, this);
     AppPath = services.appPath;
     SavePath = services.savePath;
     installAccessibility();
@@ -51,6 +51,7 @@ Fom::Fom(const Services &services, QWidget *parent)
     CreateTimers();
     ConnectHandlers();
     ConnectModel();
+    ConnectScenes();
 }
 
 Fom::~Fom() = default;
@@ -60,7 +61,6 @@ bool Fom::Form_Load()
     // The generator was seeded from the clock when it was made.
     LblQstKazari->setVisible(false);
     Shp->setVisible(false);
-    TimDay->setInterval(10000);
     LblHi->setCaption(QString());
     LblMoney->setCaption(QString());
     LblItem->setCaption(QString());
@@ -120,11 +120,7 @@ void Fom::StartMusic()
 
 void Fom::TeachInitialWords()
 {
-    for (int k = 0; k < wordClassCount; ++k) {
-        m_model->setWordClass(k);
-        for (const char *word : texts::initialWords[k])
-            m_model->teach(u8(word), -1);
-    }
+    m_model->learnFirstWords();
     Txt->setText(QString()); // the entry starts empty, not with its design-time text
 }
 
@@ -136,7 +132,7 @@ void Fom::Form_Activate()
     ADD->setEnabled(false);
     Opt_Click(1);
     LblHi->setCaption(QStringLiteral("0"));
-    StartScene(SceneKind::Title);
+    m_model->showTitle();
     OfferRecovery();
 }
 

@@ -22,11 +22,31 @@ int floorDiv(int numerator, int denominator)
     return static_cast<int>(std::floor(static_cast<double>(numerator) / denominator));
 }
 
+// A game with no one to ask: no name is typed, nothing is confirmed.
+class NoPrompts final : public PlayerPrompts
+{
+public:
+    QString askName(const QString &, const QString &) override { return QString(); }
+    bool confirm(const QString &) override { return false; }
+};
+
+PlayerPrompts &noPrompts()
+{
+    static NoPrompts none;
+    return none;
+}
+
 } // namespace
 
 GameModel::GameModel(RandomSource &random, QObject *parent)
+    : GameModel(random, noPrompts(), parent)
+{
+}
+
+GameModel::GameModel(RandomSource &random, PlayerPrompts &prompts, QObject *parent)
     : QObject(parent)
     , m_random(random)
+    , m_prompts(prompts)
 {
 }
 
@@ -159,6 +179,8 @@ void GameModel::setOption(Option which, bool on)
 {
     m_state.options[static_cast<int>(which)] = on;
     Q_EMIT optionChanged(which, on);
+    if (which == Option::FastDays)
+        setClockInterval(GameClock::Day, on ? 1000 : 10000);
 }
 
 void GameModel::setScene(SceneKind kind, int number)

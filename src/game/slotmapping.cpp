@@ -124,5 +124,5 @@ void GameModel::loadSlot(const SaveSlot &slot)
     loaded.scene = sceneOfMode(slot.sceneMode);
     restore(loaded);
     for (int i = 0; i < optionCount; ++i)
-        Q_EMIT optionChanged(static_cast<Option>(i), loaded.options[i]);
+        setOption(static_cast<Option>(i), loaded.options[i]);
 }

@@ -79,8 +79,10 @@ bool GameModel::teach(const QString &word, int overwriteRow)
     // The scan runs one past the last word, which reads as empty: an empty
     // entry is always "known".
     for (int i = 0; i <= m_state.wordCount[k]; ++i) {
-        if (this->word(k, i) == word)
+        if (this->word(k, i) == word) {
+            say(texts::u8("もう、その言葉は知ってる"));
             return false;
+        }
     }
     if (overwriteRow >= 0) {
         m_state.pay = addPay(m_state.pay, drawInt(m_random, 100) + 50);
@@ -98,6 +100,15 @@ bool GameModel::teach(const QString &word, int overwriteRow)
     }
     addMood(k, 2 * m_random.next());
     return true;
+}
+
+void GameModel::learnFirstWords()
+{
+    for (int k = 0; k < wordClassCount; ++k) {
+        setWordClass(k);
+        for (const char *word : texts::initialWords[k])
+            teach(texts::u8(word), -1);
+    }
 }
 
 void GameModel::forget(int wordClass)

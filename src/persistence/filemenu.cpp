@@ -96,16 +96,7 @@ void Fom::ApplySlot(const SaveSlot &slot)
     // The model tells the lists, labels, menus and options what changed.
     m_model->loadSlot(slot);
     Opt_Click(m_model->wordClass());
-    MoveImg(0, 0, 100, 100);
-    // A question interrupted by the load must not leave its answer hint.
-    LblQstKazari->setVisible(false);
-    if (m_model->scene().kind == SceneKind::Title) {
-        StartScene(SceneKind::Title);
-        return;
-    }
-    Lbl->setCaption(QString());
-    ShowImgPicture(FacePicture(m_model->face()));
-    EndScene();
+    m_model->resumeAfterLoad();
 }
 
 void Fom::ShowHelp()

@@ -22,8 +22,6 @@ void Fom::menu2_Click(int index)
 void Fom::ApplyOption(Option which, bool on)
 {
     menu2[static_cast<int>(which)]->setChecked(on);
-    if (which == Option::FastDays)
-        TimDay->setInterval(on ? 1000 : 10000);
     if (which == Option::Music && on)
         m_sound.playMusic();
     else if (which == Option::Music)

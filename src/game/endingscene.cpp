@@ -1,28 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The もけもけ developers
 // SPDX-License-Identifier: MIT
 
-// Day 100: the alien says goodbye, one sentence per mood, the official thanks
-// the player, and one of eight endings is chosen and told.
+// The eight endings, each a short story told one message per click, after
+// the farewell or from the gallery; the last click returns to the title.
 
-#include "core/fom.h"
+#include "game/gamemodel.h"
 #include "game/texts.h"
 
-using texts::crlf;
 using texts::u8;
 
 namespace {
-
-// The verdict of one mood: 70 and up, 50 and up, 30 and up, or below.
-QString verdict(int mood, const char *high, const char *fair, const char *mild, const char *none)
-{
-    if (mood >= 70)
-        return u8(high);
-    if (mood >= 50)
-        return u8(fair);
-    if (mood >= 30)
-        return u8(mild);
-    return u8(none);
-}
 
 // The story of each ending, one message per step. %1 stands for the
 // player's name, %2 for the alien's, "\r\n" is a line break. Endings 5 and 6
@@ -75,92 +62,21 @@ QString fillNames(const QString &line, const QString &player, const QString &ali
 
 } // namespace
 
-void Fom::PlayFarewell()
+void GameModel::playEnding()
 {
-    // Steps 0 to 10 and 13 each lead to the next, 11 skips one.
-    const int step = m_model->scene().step;
-    if ((step >= 0 && step <= 10) || step == 13)
-        m_model->setSceneStep(step + 1);
-    switch (step) {
-    case 0:
-        Lbl->setCaption(u8("そろそろ　おわかれのじかんが　やってきました"));
-        break;
-    case 1:
-        Lbl->setCaption(u8("いままで　ありがとうございます"));
-        break;
-    case 2:
-        Lbl->setCaption(u8("あなたと　すごせて") + crlf
-                        + verdict(m_model->mood(Joy), "とても　よかった", "それなりに　よかった", "ふつうでした", "よくなかった")
-                        + crlf + u8("です"));
-        break;
-    case 3:
-        Lbl->setCaption(verdict(m_model->mood(Anger), "それなりに　むっとしたり　したけど", "それなりに　いかりも　わいたけど",
-                                "それなりに　いらいら　したけど", "ちっとも　きにさわらなかったけど"));
-        break;
-    case 4:
-        Lbl->setCaption(u8("それでも") + crlf
-                        + verdict(m_model->mood(Sorrow), "かなしいこと　だらけでした", "なみだが　でそうだったです", "さみしかったです",
-                                  "あったかかったです"));
-        break;
-    case 5:
-        Lbl->setCaption(u8("この　ちきゅうという　ほしは") + crlf
-                        + verdict(m_model->mood(Ease), "わたしたちと　とても　ちかい", "ちょっと　きんしんかん　わき　ます",
-                                  "それなりで　した", "いごこち　わるい　です"));
-        break;
-    case 6:
-        Lbl->setCaption(u8("また、あえるひを　たのしみに　しています"));
-        break;
-    case 7:
-        Lbl->setCaption(u8("さようなら"));
-        break;
-    case 8:
-        Lbl->setCaption(u8("ありがとう"));
-        break;
-    case 9:
-        Tim2->stop();
-        Tim->stop();
-        Lbl->setCaption(u8("や、"));
-        MoveImg(0, 0, 100, 100);
-        LoadImgPicture(QStringLiteral("erai.bmp"));
-        break;
-    case 10:
-        Lbl->setCaption(u8("無事に　宇宙人を　追い出せたようだね"));
-        break;
-    case 11:
-        m_model->setSceneStep(13);
-        Lbl->setCaption(m_model->playerName() + u8("君には、感謝しているよ。") + crlf + u8("ありがとう"));
-        break;
-    case 13:
-        Lbl->setCaption(u8("明日、この結果がどうでるか・・・楽しみだね"));
-        break;
-    case 14: {
-        LoadImgPicture(QStringLiteral("end.bmp"));
-        const int k = m_model->chooseEnding();
-        // The ending follows without unlocking the controls.
-        m_model->setScene(SceneKind::Ending, k);
-        m_model->markEndingSeen(k);
-        Lbl->setCaption(QStringLiteral("Ending NO.「") + menuEnding[k]->text() + QStringLiteral("」"));
-        break;
-    }
-    default:
-        break;
-    }
-}
-
-void Fom::PlayEnding(int k)
-{
+    const int k = m_state.scene.number;
     const int lastStep = 5;
-    const int step = m_model->scene().step;
+    const int step = m_state.scene.step;
     if (step == lastStep) {
-        StartScene(SceneKind::Title);
+        startScene(SceneKind::Title);
         return;
     }
     if (step < 0 || step > 4 || !endingStories[k][step])
         return;
     // The short endings skip their missing fifth message.
     const bool skipNext = step + 1 < 5 && !endingStories[k][step + 1];
-    m_model->setSceneStep(step + (skipNext ? 2 : 1));
-    Lbl->setCaption(fillNames(u8(endingStories[k][step]), m_model->playerName(), m_model->alienName()));
+    setSceneStep(step + (skipNext ? 2 : 1));
+    say(fillNames(u8(endingStories[k][step]), playerName(), alienName()));
     if (step == 0)
-        LoadImgPicture(QStringLiteral("end%1.bmp").arg(k));
+        showScenePicture(QStringLiteral("end%1.bmp").arg(k));
 }
