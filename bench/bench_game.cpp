@@ -7,7 +7,7 @@
 // Prints one line per figure.
 
 #include "../tests/support/testgame.h"
-#include "platform/listbox.h"
+#include "widgets/listbox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -42,33 +42,33 @@ int main(int argc, char *argv[])
     TestGame game;
     game.start();
     game.playIntoFreePlay();
-    Fom &fom = *game.fom;
+    GameWindow &gameWindow = *game.gameWindow;
     game.edit([](GameState &state) {
         for (int i = 2; i < 5000; ++i)
             state.words[Noun].insert(i, QStringLiteral("word%1").arg(i));
         state.wordCount[Noun] = 5000;
         state.writeSlot[Noun] = 2;
     });
-    fom.Opt_Click(0);
+    gameWindow.chooseWordClass(0);
     measure("teach a word into a full list of 5000", 500, [&](int i) {
-        fom.Txt->setText(QStringLiteral("new%1").arg(i));
-        fom.TeachWord();
+        gameWindow.wordEntry->setText(QStringLiteral("new%1").arg(i));
+        gameWindow.teachTypedWord();
     });
     measure("refuse a duplicate at the end of a full list", 500, [&](int) {
-        fom.Txt->setText(QStringLiteral("word4999"));
-        fom.TeachWord();
+        gameWindow.wordEntry->setText(QStringLiteral("word4999"));
+        gameWindow.teachTypedWord();
     });
     game.random.fallback = 0.37;
-    measure("one alien sentence", 20000, [&](int) { fom.model().answerScene(GameModel::Answer::Yes); });
+    measure("one alien sentence", 20000, [&](int) { gameWindow.model().answerScene(GameModel::Answer::Yes); });
     measure("one animation tick (motion and face)", 20000, [&](int) {
-        fom.Tim_Timer();
-        fom.Tim2_Timer();
+        gameWindow.moveAlien();
+        gameWindow.flipFace();
     });
     measure("30 days and the monthly report", 50, [&](int) {
         game.edit([](GameState &state) { state.day = 0; });
-        while (fom.model().scene().kind == SceneKind::FreePlay)
-            fom.model().clockElapsed(GameClock::Day);
-        while (fom.model().scene().kind == SceneKind::Report)
+        while (gameWindow.model().scene().kind == SceneKind::FreePlay)
+            gameWindow.model().clockElapsed(GameClock::Day);
+        while (gameWindow.model().scene().kind == SceneKind::Report)
             game.click();
     });
     return 0;

@@ -6,7 +6,7 @@
 // and each new picture is shrunk once, so one shrink must stay well inside
 // 100 ms. Prints one line per figure.
 
-#include "platform/pictures.h"
+#include "widgets/pictures.h"
 
 #include <QGuiApplication>
 #include <QElapsedTimer>

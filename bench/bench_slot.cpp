@@ -8,8 +8,8 @@
 // Prints the times and their ratios.
 
 #include "../tests/support/testgame.h"
-#include "persistence/saveslot.h"
-#include "persistence/slotstore.h"
+#include "slot/saveslot.h"
+#include "slot/slotstore.h"
 #include "game/texts.h"
 
 #include <QApplication>
@@ -94,37 +94,37 @@ int main(int argc, char *argv[])
     TestGame game;
     game.start();
     game.playIntoFreePlay();
-    Fom &fom = *game.fom;
+    GameWindow &gameWindow = *game.gameWindow;
     const QString folder = game.folder.path();
     constexpr int repeats = 20;
     // A new game's slot: what Load costs the window whatever the slot holds.
-    fom.menu1_Click(0);
-    writeRaw(folder, *encodeSlot(fom.CurrentSlot()));
-    const double newGameLoad = fastestMicros(repeats, [&] { fom.menu1_Click(1); });
+    gameWindow.gameMenuChosen(0);
+    writeRaw(folder, *encodeSlot(gameWindow.currentSlot()));
+    const double newGameLoad = fastestMicros(repeats, [&] { gameWindow.gameMenuChosen(1); });
     const double newGameRead = fastestMicros(repeats, [&] { readRaw(folder); });
 
-    fillTheGame(fom.model());
-    const SlotBytes bytes = *encodeSlot(fom.CurrentSlot());
+    fillTheGame(gameWindow.model());
+    const SlotBytes bytes = *encodeSlot(gameWindow.currentSlot());
     qint64 size = 0;
     for (const QByteArray &file : bytes)
         size += file.size();
 
-    const double save = fastestMicros(repeats, [&] { fom.menu1_Click(0); });
+    const double save = fastestMicros(repeats, [&] { gameWindow.gameMenuChosen(0); });
     const double rawWrite = fastestMicros(repeats, [&] { writeRaw(folder, bytes); });
-    const double load = fastestMicros(repeats, [&] { fom.menu1_Click(1); });
+    const double load = fastestMicros(repeats, [&] { gameWindow.gameMenuChosen(1); });
     const double rawRead = fastestMicros(repeats, [&] { readRaw(folder); });
     DiskFileOps disk;
     const double readAndCheck = fastestMicros(repeats, [&] {
         if (!decodeSlot(*SlotStore(disk, folder).load()).slot)
             std::abort();
     });
-    const double gather = fastestMicros(repeats, [&] { fom.CurrentSlot(); });
-    const double encode = fastestMicros(repeats, [&] { encodeSlot(fom.CurrentSlot()); });
+    const double gather = fastestMicros(repeats, [&] { gameWindow.currentSlot(); });
+    const double encode = fastestMicros(repeats, [&] { encodeSlot(gameWindow.currentSlot()); });
     const double store = fastestMicros(repeats, [&] {
         if (!SlotStore(disk, folder).save(bytes))
             std::abort();
     });
-    if (!game.dialogs.messages.isEmpty() || fom.model().wordCount(2) != 5000)
+    if (!game.dialogs.messages.isEmpty() || gameWindow.model().wordCount(2) != 5000)
         std::abort();
 
     std::printf("full slot: %lld bytes in six files\n", static_cast<long long>(size));

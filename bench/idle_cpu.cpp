@@ -14,8 +14,8 @@
 // Run it on a sound server (bench/idle_cpu.sh starts a private one).
 
 #include "../tests/support/testgame.h"
-#include "platform/desktopsound.h"
-#include "platform/loopingmusicplayer.h"
+#include "sound/desktopsound.h"
+#include "sound/loopingmusicplayer.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -138,15 +138,15 @@ double gameShare(double seconds, const QString &folder, bool still)
     ScriptedRandom random; // every draw 0: the alien talks, never asks
     ScriptedDialogs dialogs; // both names cancelled
     DesktopSound sound;
-    Fom fom({random, dialogs, sound, folder, QDir::tempPath()});
-    if (!fom.Form_Load())
+    GameWindow gameWindow({random, dialogs, sound, folder, QDir::tempPath()});
+    if (!gameWindow.startUp())
         return -1;
-    fom.show();
-    for (int i = 0; i < 100 && !fom.model().inFreePlay(); ++i)
-        QTest::mouseClick(fom.Lbl, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    gameWindow.show();
+    for (int i = 0; i < 100 && !gameWindow.model().inFreePlay(); ++i)
+        QTest::mouseClick(gameWindow.messageLine, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     if (still) {
-        fom.Tim->stop();
-        fom.Tim2->stop();
+        gameWindow.motionClock->stop();
+        gameWindow.faceFlipClock->stop();
     }
     return idleShare(seconds);
 }

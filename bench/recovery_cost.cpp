@@ -24,28 +24,28 @@ double cpuSeconds()
 }
 
 // Milliseconds of CPU for one write, over `writes` of them.
-double writeCost(Fom &fom, int writes)
+double writeCost(GameWindow &gameWindow, int writes)
 {
     const double before = cpuSeconds();
     for (int i = 0; i < writes; ++i) {
-        fom.RecoveryCooldown->stop(); // each pass is a day after the cool-down
-        fom.KeepRecoveryCopy();
+        gameWindow.recoveryPause->stop(); // each pass is a day after the cool-down
+        gameWindow.keepRecoveryCopy();
     }
     return (cpuSeconds() - before) * 1000 / writes;
 }
 
 void teach(TestGame &game, int wordsPerList)
 {
-    Fom &fom = *game.fom;
+    GameWindow &gameWindow = *game.gameWindow;
     for (int k = 0; k < 3; ++k) {
-        fom.Opt_Click(k);
-        for (int i = fom.model().wordCount(k); i < wordsPerList; ++i) {
-            fom.Txt->setText(QStringLiteral("ことば%1の%2").arg(k).arg(i));
-            fom.TeachWord();
+        gameWindow.chooseWordClass(k);
+        for (int i = gameWindow.model().wordCount(k); i < wordsPerList; ++i) {
+            gameWindow.wordEntry->setText(QStringLiteral("ことば%1の%2").arg(k).arg(i));
+            gameWindow.teachTypedWord();
         }
     }
-    while (fom.model().boxSize() < 10)
-        fom.model().refillBox();
+    while (gameWindow.model().boxSize() < 10)
+        gameWindow.model().refillBox();
 }
 
 } // namespace
@@ -59,7 +59,7 @@ int main(int argc, char *argv[])
         return 1;
     for (int words : {300, 5000}) {
         teach(*game, words);
-        std::printf("recovery: %.3f ms CPU per write of a slot of %d words per list\n", writeCost(*game->fom, 50),
+        std::printf("recovery: %.3f ms CPU per write of a slot of %d words per list\n", writeCost(*game->gameWindow, 50),
                     words);
     }
     return 0;

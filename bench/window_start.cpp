@@ -13,9 +13,9 @@
 //   bench_window FOLDER [ROUNDS]         FOLDER holds the game's files (build/game)
 //   bench_window game|bare|plain FOLDER  one start, as run by the above
 
-#include "core/program.h"
+#include "view/program.h"
 #include "platform/desktopidentity.h"
-#include "platform/desktopsound.h"
+#include "sound/desktopsound.h"
 #include "platform/gamefolders.h"
 
 #include <QApplication>

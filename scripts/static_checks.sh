@@ -34,7 +34,8 @@ check reuse reuse --root "$root" lint
 # The compile commands of the build, and the files moc writes that the
 # sources include.
 cmake -S "$root" -B "$build" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON > /dev/null
-cmake --build "$build" --target mokemoke_game_autogen mokemoke_autogen > /dev/null
+cmake --build "$build" --target mokemoke_model_autogen mokemoke_platform_autogen mokemoke_slot_autogen \
+    mokemoke_sound_autogen mokemoke_widgets_autogen mokemoke_view_autogen mokemoke_autogen > /dev/null
 mapfile -t sources < <(sed -n 's/^ *"file": "\(.*\)",\?$/\1/p' "$build/compile_commands.json" \
     | awk -v src="$root/src/" -v build="$build/" 'index($0, src) == 1 && index($0, build) != 1' | sort -u)
 [[ ${#sources[@]} -gt 0 ]] || { echo "no sources of src/ in $build/compile_commands.json"; exit 1; }

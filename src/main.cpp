@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The もけもけ developers
 // SPDX-License-Identifier: MIT
 
-#include "core/program.h"
+#include "view/program.h"
 #include "platform/desktopidentity.h"
 #include "platform/displaycheck.h"
 #include "platform/gamefolders.h"

@@ -4,9 +4,9 @@
 // The File menu in the window: save, load, help and the autosave
 // on close. A file problem shows one message and never costs the game.
 
-#include "persistence/slotstore.h"
+#include "slot/slotstore.h"
 #include "platform/cp932.h"
-#include "platform/listbox.h"
+#include "widgets/listbox.h"
 #include "testgame.h"
 
 #include <QTest>
@@ -18,16 +18,16 @@ namespace {
 const QString fileError = QStringLiteral("ファイル処理が正常に起動しませんでした");
 
 // Everything of the game a save holds, plus what the player sees of it.
-auto snapshot(const Fom &fom)
+auto snapshot(const GameWindow &gameWindow)
 {
-    return std::tuple{fom.CurrentSlot(), fom.model().scene(), fom.LblHi->caption(), fom.LblMoney->caption()};
+    return std::tuple{gameWindow.currentSlot(), gameWindow.model().scene(), gameWindow.dayLabel->caption(), gameWindow.moneyLabel->caption()};
 }
 
 // The game's clocks that run now.
-QList<QTimer *> runningClocks(const Fom &fom)
+QList<QTimer *> runningClocks(const GameWindow &gameWindow)
 {
     QList<QTimer *> running;
-    for (QTimer *clock : {fom.Tim, fom.Tim2, fom.TimSay, fom.TimDay, fom.TimQst, fom.TimShpCli}) {
+    for (QTimer *clock : {gameWindow.motionClock, gameWindow.faceFlipClock, gameWindow.speechClock, gameWindow.dayClock, gameWindow.questionClock, gameWindow.promptBlinkClock}) {
         if (clock->isActive())
             running << clock;
     }
@@ -101,30 +101,30 @@ private Q_SLOTS:
             game.saveFolderProblem = QStringLiteral("no folder for the save: HOME is not set");
         QVERIFY(game.start());
         game.playIntoFreePlay();
-        Fom &fom = *game.fom;
-        fom.Txt->setText(u8("ねこ")); // the game differs from the slot on disk
-        fom.ADD_Click();
+        GameWindow &gameWindow = *game.gameWindow;
+        gameWindow.wordEntry->setText(u8("ねこ")); // the game differs from the slot on disk
+        gameWindow.teachClicked();
         if (item == 1 && !file.isEmpty())
             writeSlotFiles(game.folder.path(), exampleSlotFiles());
         if (file.endsWith(QLatin1Char('/')))
             QVERIFY(QFile::remove(game.folder.path() + file.chopped(1)) && QDir(game.folder.path()).mkdir(file));
         else if (!file.isEmpty())
             QVERIFY(DiskFileOps().write(game.folder.path() + file, bytes));
-        fom.model().setOption(Option::Autosave, item < 0);
+        gameWindow.model().setOption(Option::Autosave, item < 0);
         files.failOn(failOn);
         game.dialogs.pageReplies = pageReplies;
-        const auto before = snapshot(fom);
+        const auto before = snapshot(gameWindow);
         if (item < 0)
-            fom.close();
+            gameWindow.close();
         else
-            fom.menu1[item]->trigger();
+            gameWindow.gameMenuActions[item]->trigger();
         QCOMPARE(game.dialogs.messages, boxes);
         QCOMPARE(game.dialogs.details.size(), reason.isEmpty() ? 0 : 1);
         QVERIFY2(reason.isEmpty() || game.dialogs.details.first().contains(reason), qPrintable(game.dialogs.details.value(0)));
-        QCOMPARE(fom.Tim->isActive() && fom.TimDay->isActive(), item >= 0);
-        QVERIFY(item < 0 || snapshot(fom) == before);
+        QCOMPARE(gameWindow.motionClock->isActive() && gameWindow.dayClock->isActive(), item >= 0);
+        QVERIFY(item < 0 || snapshot(gameWindow) == before);
         if (item <= 0) {
-            QCOMPARE(fom.LastSaveSucceeded, failOn.isEmpty());
+            QCOMPARE(gameWindow.lastSaveSucceeded, failOn.isEmpty());
             QCOMPARE(QFile::exists(game.folder.path() + QStringLiteral("str.dat")), failOn.isEmpty());
         }
     }
@@ -145,25 +145,25 @@ private Q_SLOTS:
         game.files = &files;
         QVERIFY(game.start());
         game.playIntoFreePlay();
-        Fom &fom = *game.fom;
-        fom.model().setOption(Option::Autosave, true);
+        GameWindow &gameWindow = *game.gameWindow;
+        gameWindow.model().setOption(Option::Autosave, true);
         files.failOn(QStringLiteral("write str.dat.new"));
         QList<QTimer *> runningBehindTheBox;
-        game.dialogs.whileOpen = [&] { runningBehindTheBox << runningClocks(fom); };
+        game.dialogs.whileOpen = [&] { runningBehindTheBox << runningClocks(gameWindow); };
         game.dialogs.replies = {closeAnyway};
-        const auto before = snapshot(fom);
-        QCOMPARE(fom.close(), closeAnyway);
+        const auto before = snapshot(gameWindow);
+        QCOMPARE(gameWindow.close(), closeAnyway);
         QCOMPARE(game.dialogs.questions.size(), 1);
         QVERIFY(game.dialogs.details.first().contains(QLatin1String("str.dat")));
         QVERIFY(runningBehindTheBox.isEmpty());
         QVERIFY(!QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
-        QCOMPARE(fom.TimDay->isActive() && fom.TimSay->isActive() && fom.Tim->isActive(), !closeAnyway);
-        QVERIFY(closeAnyway || snapshot(fom) == before);
+        QCOMPARE(gameWindow.dayClock->isActive() && gameWindow.speechClock->isActive() && gameWindow.motionClock->isActive(), !closeAnyway);
+        QVERIFY(closeAnyway || snapshot(gameWindow) == before);
         if (closeAnyway)
             return;
         // The disk recovered, the next close saves.
         files.failOn(QString());
-        QVERIFY(fom.close());
+        QVERIFY(gameWindow.close());
         QVERIFY(QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
     }
 
@@ -173,20 +173,20 @@ private Q_SLOTS:
     {
         TestGame game;
         QVERIFY(game.start());
-        Fom &fom = *game.fom;
+        GameWindow &gameWindow = *game.gameWindow;
         QVERIFY(DiskFileOps().write(game.folder.path() + QStringLiteral("help.txt"), "a\r\n>\r\nb\r\n>\r\nc\r\n>\r\n"));
         int boxes = 0;
         QList<QTimer *> runningBehindABox;
-        game.dialogs.whileOpen = [&] { ++boxes; runningBehindABox << runningClocks(fom); };
+        game.dialogs.whileOpen = [&] { ++boxes; runningBehindABox << runningClocks(gameWindow); };
         game.playIntoFreePlay();
         QCOMPARE(boxes, 2); // the two names
         game.dialogs.pageReplies = {true, false};
-        fom.menu1[3]->trigger();
-        fom.menu1[4]->trigger();
+        gameWindow.gameMenuActions[3]->trigger();
+        gameWindow.gameMenuActions[4]->trigger();
         QCOMPARE(game.dialogs.pageNumbers, (QStringList{"1/3", "2/3"}));
         QCOMPARE(game.dialogs.messages.size(), 3);
         QVERIFY(runningBehindABox.isEmpty());
-        QVERIFY(fom.TimDay->isActive() && fom.TimSay->isActive() && fom.Tim->isActive());
+        QVERIFY(gameWindow.dayClock->isActive() && gameWindow.speechClock->isActive() && gameWindow.motionClock->isActive());
     }
     // A game killed after some days is back after "yes", to the day; "no"
     // removes the copy, as a normal close does, and so does the end of the
@@ -206,19 +206,19 @@ private Q_SLOTS:
         QFETCH(bool, ended);
         auto killed = TestGame::inFreePlay({u8("たけし"), u8("ぽち")});
         const QString copy = killed->folder.path() + QStringLiteral("recovery/str.dat");
-        killed->fom->model().clockElapsed(GameClock::Day);
-        killed->fom->Txt->setText(u8("ねこ"));
-        killed->fom->ADD_Click();
-        killed->fom->model().clockElapsed(GameClock::Day); // within the cool-down: not yet written
+        killed->gameWindow->model().clockElapsed(GameClock::Day);
+        killed->gameWindow->wordEntry->setText(u8("ねこ"));
+        killed->gameWindow->teachClicked();
+        killed->gameWindow->model().clockElapsed(GameClock::Day); // within the cool-down: not yet written
         QVERIFY(DiskFileOps().read(copy, 100)->startsWith("0,0,0,0,0,1000,1,"));
-        killed->fom->RecoveryCooldown->setInterval(0);
+        killed->gameWindow->recoveryPause->setInterval(0);
         QTRY_VERIFY(DiskFileOps().read(copy, 100)->contains(",1000,2,"));
         if (ended) {
-            killed->fom->menuEnding_Click(5); // "yes" to ending the game
-            for (int i = 0; i < 10 && killed->fom->model().scene().kind != SceneKind::Title; ++i)
+            killed->gameWindow->replayEnding(5); // "yes" to ending the game
+            for (int i = 0; i < 10 && killed->gameWindow->model().scene().kind != SceneKind::Title; ++i)
                 killed->click();
         }
-        killed->fom.reset(); // no close: the process is gone
+        killed->gameWindow.reset(); // no close: the process is gone
 
         TestGame next;
         next.savePath = killed->folder.path();
@@ -228,10 +228,10 @@ private Q_SLOTS:
         const QString offer = u8("前回は正しく終了しませんでした。つづきから遊びますか？");
         QCOMPARE(next.dialogs.questions, ended ? QStringList() : QStringList{offer});
         QCOMPARE(QFile::exists(copy), resumed);
-        QCOMPARE(next.fom->model().day(), resumed ? 2 : 0);
+        QCOMPARE(next.gameWindow->model().day(), resumed ? 2 : 0);
         QCOMPARE(next.words(1).contains(u8("ねこ")), resumed);
-        QCOMPARE(next.fom->model().scene().kind, resumed ? SceneKind::FreePlay : SceneKind::Title);
-        QVERIFY(next.fom->close());
+        QCOMPARE(next.gameWindow->model().scene().kind, resumed ? SceneKind::FreePlay : SceneKind::Title);
+        QVERIFY(next.gameWindow->close());
         QVERIFY(!QFile::exists(copy));
         QVERIFY(!QFile::exists(killed->folder.path() + QStringLiteral("str.dat")));
     }

@@ -5,7 +5,7 @@
 
 #include "game/gamemodel.h"
 #include "game/questions.h"
-#include "persistence/saveslot.h"
+#include "slot/saveslot.h"
 #include "game/texts.h"
 #include "scriptedrandom.h"
 

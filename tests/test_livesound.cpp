@@ -7,7 +7,7 @@
 // music and the effects really came out, when they fell silent, and whether
 // the tune's repeats join without a gap.
 
-#include "platform/desktopsound.h"
+#include "sound/desktopsound.h"
 #include "testgame.h"
 
 #include <QElapsedTimer>
@@ -133,8 +133,8 @@ private Q_SLOTS:
         QVERIFY(writeTone(m_folder.path() + QStringLiteral("se0.wav"), 0.3, 880));
         QVERIFY(writeTone(m_folder.path() + QStringLiteral("se1.wav"), 2.0, 660));
         QVERIFY(m_monitor.start(m_folder.path() + QStringLiteral("se0.wav")));
-        m_fom = std::make_unique<Fom>(Fom::Services{m_random, m_dialogs, m_sound, m_folder.path()});
-        QVERIFY(m_fom->Form_Load());
+        m_fom = std::make_unique<GameWindow>(GameWindow::Services{m_random, m_dialogs, m_sound, m_folder.path()});
+        QVERIFY(m_fom->startUp());
     }
 
     void musicPlaysWithinASecondOfTheWindow()
@@ -156,23 +156,23 @@ private Q_SLOTS:
 
     void effectsPlayOnceWithTheMusicOff()
     {
-        m_fom->menu2[3]->trigger();
+        m_fom->optionActions[3]->trigger();
         QTest::qWait(300);
         QVERIFY(silent(1500)); // and nothing restarts the music
-        m_fom->PlaySe(1);
+        m_fom->playEffect(1);
         QVERIFY(heardWithin(5000));
         QTest::qWait(500);
         QVERIFY(silent(500)); // a short effect, played once
-        m_fom->PlaySe(2); // two seconds long
+        m_fom->playEffect(2); // two seconds long
         QVERIFY(heardWithin(5000));
-        m_fom->PlaySe(1); // cuts it off
+        m_fom->playEffect(1); // cuts it off
         QTest::qWait(700);
         QVERIFY(silent(500));
     }
 
     void musicResumesUntilTheWindowCloses()
     {
-        m_fom->menu2[3]->trigger();
+        m_fom->optionActions[3]->trigger();
         QVERIFY(heardWithin(5000));
         m_fom->close();
         QTest::qWait(300);
@@ -211,7 +211,7 @@ private:
     DesktopSound m_sound;
     PictureFolder m_folder;
     SinkMonitor m_monitor;
-    std::unique_ptr<Fom> m_fom;
+    std::unique_ptr<GameWindow> m_fom;
 };
 
 QTEST_MAIN(TestLiveSound)

@@ -3,7 +3,7 @@
 
 // The window grid: its unit from the screen, and every control on it.
 
-#include "core/grid.h"
+#include "view/grid.h"
 #include "testgame.h"
 
 #include <QScreen>
@@ -13,10 +13,10 @@ class TestMoods : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestGame> game = std::make_unique<TestGame>();
-    Fom *fom = nullptr;
+    GameWindow *gameWindow = nullptr;
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(game->start()); fom = game->fom.get(); }
+    void initTestCase() { QVERIFY(game->start()); gameWindow = game->gameWindow.get(); }
 
     void gridFromScreen_data()
     {
@@ -37,19 +37,19 @@ private Q_SLOTS:
 
     void controlsSitOnTheGrid()
     {
-        const GridMetrics grid = computeGrid(fom->screen()->geometry().height(), fom->screen()->logicalDotsPerInchY());
-        QCOMPARE(fom->size(), QSize(grid.windowWidthPixels, grid.windowHeightPixels));
-        const QWidget *client = fom->centralWidget();
+        const GridMetrics grid = computeGrid(gameWindow->screen()->geometry().height(), gameWindow->screen()->logicalDotsPerInchY());
+        QCOMPARE(gameWindow->size(), QSize(grid.windowWidthPixels, grid.windowHeightPixels));
+        const QWidget *client = gameWindow->centralWidget();
         const double cellW = client->width() / 12.0, cellH = client->height() / 16.0;
         // Each control's left, top, width and height in grid cells.
-        for (auto [control, cells] : {std::pair<QWidget *, QRectF>{fom->Pic, {0, 0, 6, 6}}, {fom->Lbl, {0, 6, 12, 2}},
-                                      {fom->ADD, {8, 9, 4, 1}}, {fom->ComItem, {11, 2, 1, 4}}}) {
+        for (auto [control, cells] : {std::pair<QWidget *, QRectF>{gameWindow->alienFrame, {0, 0, 6, 6}}, {gameWindow->messageLine, {0, 6, 12, 2}},
+                                      {gameWindow->teachButton, {8, 9, 4, 1}}, {gameWindow->useButton, {11, 2, 1, 4}}}) {
             const QRect r = control->geometry();
             QVERIFY2(qAbs(r.left() - cells.left() * cellW) <= 1 && qAbs(r.top() - cells.top() * cellH) <= 1
                          && qAbs(r.width() - cells.width() * cellW) <= 1 && qAbs(r.height() - cells.height() * cellH) <= 1,
                      qPrintable(control->objectName()));
         }
-        QCOMPARE(fom->Lbl->font().pointSize(), grid.baseFontPoints);
+        QCOMPARE(gameWindow->messageLine->font().pointSize(), grid.baseFontPoints);
     }
 
 };

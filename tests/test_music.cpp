@@ -4,8 +4,8 @@
 // The pieces of the looping music player that need no sound server:
 // reading wave files, and the loop that joins the tune's end to its start.
 
-#include "platform/loopingpcm.h"
-#include "platform/pcmwave.h"
+#include "sound/loopingpcm.h"
+#include "sound/pcmwave.h"
 
 #include <QTest>
 #include <QtEndian>

@@ -4,7 +4,7 @@
 // A save replaces the whole slot or nothing, whatever fails and wherever the
 // program is killed.
 
-#include "persistence/slotstore.h"
+#include "slot/slotstore.h"
 #include "testgame.h"
 
 #include <QDir>

@@ -218,13 +218,13 @@ private Q_SLOTS:
         TestGame game;
         game.folder.remove(file);
         QCOMPARE(game.start(), !required);
-        QCOMPARE(game.fom->isVisible(), !required);
-        QVERIFY2(game.fom->StartupError.endsWith(file) == required, qPrintable(game.fom->StartupError));
+        QCOMPARE(game.gameWindow->isVisible(), !required);
+        QVERIFY2(game.gameWindow->startupError.endsWith(file) == required, qPrintable(game.gameWindow->startupError));
         if (required)
             return;
-        QVERIFY(game.fom->Img->picture().isNull());
+        QVERIFY(game.gameWindow->alienPicture->picture().isNull());
         game.playIntoFreePlay();
-        QCOMPARE(game.fom->model().scene().kind, SceneKind::FreePlay);
+        QCOMPARE(game.gameWindow->model().scene().kind, SceneKind::FreePlay);
     }
 
     // The faces are decoded after the window shows, in turn or when first
@@ -241,14 +241,14 @@ private Q_SLOTS:
         TestGame game;
         QVERIFY(game.start());
         if (waitForTheirTurn) {
-            QVERIFY(QTest::qWaitForWindowExposed(game.fom.get()));
+            QVERIFY(QTest::qWaitForWindowExposed(game.gameWindow.get()));
             QTest::qWait(50);
         }
         QStringList shown;
         for (int face = 0; face < 5; ++face) {
-            game.fom->model().showFaceAndMotion(2 * face, game.fom->model().motion());
+            game.gameWindow->model().showFaceAndMotion(2 * face, game.gameWindow->model().motion());
             for (int frame = 0; frame < 2; ++frame) {
-                game.fom->Tim2_Timer();
+                game.gameWindow->flipFace();
                 shown << game.shownPicture();
             }
         }
@@ -264,16 +264,16 @@ private Q_SLOTS:
         QVERIFY(face.open(QIODevice::ReadWrite));
         QVERIFY(face.resize(14 + 40)); // the file's and the bitmap's headers, no pixels
         face.close();
-        game.fom = std::make_unique<Fom>(Fom::Services{game.random, game.dialogs, game.sound, game.folder.path()});
-        QVERIFY(game.fom->Form_Load());
-        game.fom->menu2[2]->setChecked(true); // the autosave
-        game.fom->show();
+        game.gameWindow = std::make_unique<GameWindow>(GameWindow::Services{game.random, game.dialogs, game.sound, game.folder.path()});
+        QVERIFY(game.gameWindow->startUp());
+        game.gameWindow->optionActions[2]->setChecked(true); // the autosave
+        game.gameWindow->show();
         game.click(); // into the opening: a game under way
         QTRY_VERIFY(!game.dialogs.messages.isEmpty());
-        game.fom->close();
+        game.gameWindow->close();
         QCOMPARE(game.dialogs.messages, QStringList{u8("画像ファイルを読み込めません: ") + face.fileName()});
-        QVERIFY(!game.fom->isVisible());
-        QVERIFY(!game.fom->Tim->isActive() && !game.fom->Tim2->isActive() && !game.fom->TimDay->isActive());
+        QVERIFY(!game.gameWindow->isVisible());
+        QVERIFY(!game.gameWindow->motionClock->isActive() && !game.gameWindow->faceFlipClock->isActive() && !game.gameWindow->dayClock->isActive());
         QCOMPARE(game.sound.requests.last(), QStringLiteral("music close"));
         QVERIFY(!QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
     }
@@ -283,12 +283,12 @@ private Q_SLOTS:
     void startAndClose()
     {
         TestGame game;
-        game.fom = std::make_unique<Fom>(Fom::Services{game.random, game.dialogs, game.sound,
+        game.gameWindow = std::make_unique<GameWindow>(GameWindow::Services{game.random, game.dialogs, game.sound,
                                                        game.folder.path().chopped(1)});
-        QVERIFY(game.fom->Form_Load());
-        QCOMPARE(game.fom->AppPath, game.folder.path());
-        game.fom->close();
-        QVERIFY(!game.fom->Tim->isActive());
+        QVERIFY(game.gameWindow->startUp());
+        QCOMPARE(game.gameWindow->appPath, game.folder.path());
+        game.gameWindow->close();
+        QVERIFY(!game.gameWindow->motionClock->isActive());
         QCOMPARE(game.sound.requests, QStringList{QStringLiteral("music close")}); // never shown: never opened
         QVERIFY(game.dialogs.messages.isEmpty());
         QVERIFY(!QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
@@ -302,8 +302,8 @@ private Q_SLOTS:
         TestGame game;
         QVERIFY(game.start());
         QVERIFY(game.sound.requests.isEmpty());
-        ExposeWatch watch(game.fom->windowHandle(), game.sound.requests);
-        QVERIFY(QTest::qWaitForWindowExposed(game.fom.get()));
+        ExposeWatch watch(game.gameWindow->windowHandle(), game.sound.requests);
+        QVERIFY(QTest::qWaitForWindowExposed(game.gameWindow.get()));
         QTRY_COMPARE(game.sound.requests, (QStringList{QStringLiteral("music open %1bgm.wav").arg(game.folder.path()),
                                                       QStringLiteral("music play")}));
         QCOMPARE(watch.requestsAtFirstExpose, 0);
@@ -314,17 +314,17 @@ private Q_SLOTS:
         TestGame game;
         QVERIFY(game.start());
         const auto reader = [](QObject *control) { return QAccessible::queryAccessibleInterface(control); };
-        QAccessibleInterface *teach = reader(game.fom->ADD), *entry = reader(game.fom->Txt);
+        QAccessibleInterface *teach = reader(game.gameWindow->teachButton), *entry = reader(game.gameWindow->wordEntry);
         QCOMPARE((QStringList{teach->text(QAccessible::Name), teach->text(QAccessible::Description),
-                              entry->text(QAccessible::Description), reader(game.fom->LblMoney)->text(QAccessible::Name),
-                              reader(game.fom->Lst[1])->child(0)->text(QAccessible::Name),
-                              reader(game.fom->menuAEnding)->child(0)->text(QAccessible::Name)}),
-                 (QStringList{u8("おしえる"), u8("宇宙人に言葉を教えます。"), game.fom->Txt->toolTip(), "1000",
+                              entry->text(QAccessible::Description), reader(game.gameWindow->moneyLabel)->text(QAccessible::Name),
+                              reader(game.gameWindow->wordLists[1])->child(0)->text(QAccessible::Name),
+                              reader(game.gameWindow->endingsMenu)->child(0)->text(QAccessible::Name)}),
+                 (QStringList{u8("おしえる"), u8("宇宙人に言葉を教えます。"), game.gameWindow->wordEntry->toolTip(), "1000",
                               u8("大好き"), u8("親愛関係")}));
         QCOMPARE(teach->role(), QAccessible::Button);
-        QAccessibleInterface *options = reader(game.fom->menuA2);
+        QAccessibleInterface *options = reader(game.gameWindow->optionsMenu);
         QVERIFY(options->child(0)->state().checked && !options->child(1)->state().checked);
-        QVERIFY(reader(game.fom->menuAEnding)->child(0)->state().disabled);
+        QVERIFY(reader(game.gameWindow->endingsMenu)->child(0)->state().disabled);
     }
 };
 

@@ -4,7 +4,7 @@
 // Teaching and forgetting words, the keyboard of the word entry, and the
 // sentences the alien makes of the words.
 
-#include "platform/listbox.h"
+#include "widgets/listbox.h"
 #include "testgame.h"
 
 #include <QApplication>
@@ -37,13 +37,13 @@ class TestTeaching : public QObject
 {
     Q_OBJECT
     std::unique_ptr<TestGame> game;
-    Fom *fom = nullptr;
+    GameWindow *gameWindow = nullptr;
 
     void teach(int kind, const QString &word)
     {
-        fom->Opt_Click(kind);
-        fom->Txt->setText(word);
-        fom->ADD_Click();
+        gameWindow->chooseWordClass(kind);
+        gameWindow->wordEntry->setText(word);
+        gameWindow->teachClicked();
     }
 
 private Q_SLOTS:
@@ -51,7 +51,7 @@ private Q_SLOTS:
     {
         game = TestGame::inFreePlay();
         QVERIFY(game);
-        fom = game->fom.get();
+        gameWindow = game->gameWindow.get();
         game->edit([](GameState &state) {
             state.pay = 0;
             state.moods = {0, 0, 0, 0};
@@ -80,20 +80,20 @@ private Q_SLOTS:
     {
         QFETCH(KeyCase, press);
         const int kindBefore = press.kind < 0 ? 1 : (press.kind + 1) % 3;
-        fom->Opt_Click(kindBefore);
+        gameWindow->chooseWordClass(kindBefore);
         if (press.inScene)
-            fom->model().startScene(SceneKind::Question, 8); // asked, waiting for the answer
-        fom->Txt->setText(QStringLiteral("ab"));
+            gameWindow->model().startScene(SceneKind::Question, 8); // asked, waiting for the answer
+        gameWindow->wordEntry->setText(QStringLiteral("ab"));
         game->sound.requests.clear();
         QKeyEvent event(QEvent::KeyPress, press.key, press.modifiers); // the key alone, the modifiers held
-        QApplication::sendEvent(fom->Txt, &event);
-        QCOMPARE(fom->model().wordClass(), press.kind < 0 ? kindBefore : press.kind);
-        QCOMPARE(fom->Txt->text(), press.kind >= 0 && !press.inScene ? QString() : QStringLiteral("ab"));
+        QApplication::sendEvent(gameWindow->wordEntry, &event);
+        QCOMPARE(gameWindow->model().wordClass(), press.kind < 0 ? kindBefore : press.kind);
+        QCOMPARE(gameWindow->wordEntry->text(), press.kind >= 0 && !press.inScene ? QString() : QStringLiteral("ab"));
         const char *shown[] = {"わたしが　すきですか", "っぽ", "いや～ん"}; // the question, its yes and no replies
         if (press.inScene)
-            QCOMPARE(fom->Lbl->caption(), u8(shown[press.answer]));
+            QCOMPARE(gameWindow->messageLine->caption(), u8(shown[press.answer]));
         QCOMPARE(game->sound.requests.size(), press.sounds ? 1 : 0);
-        QVERIFY(fom->Txt->hasFocus());
+        QVERIFY(gameWindow->wordEntry->hasFocus());
     }
 
     // A word typed as the alien interrupts: Enter, meant to teach it, moves
@@ -108,15 +108,15 @@ private Q_SLOTS:
     void wordWaitsThroughAScene()
     {
         QFETCH(QString, composing);
-        KeyLineEdit *txt = fom->Txt;
-        fom->Opt_Click(0);
+        KeyLineEdit *txt = gameWindow->wordEntry;
+        gameWindow->chooseWordClass(0);
         sendComposed(txt, {}, u8("ほし"));
         const QVariant cursorAfterWord = txt->inputMethodQuery(Qt::ImCursorRectangle);
         sendComposed(txt, composing);
         game->random.script({0.95}); // the speech timer asks a question
-        QMetaObject::invokeMethod(fom->TimSay, "timeout");
+        QMetaObject::invokeMethod(gameWindow->speechClock, "timeout");
         QTest::keyClick(txt, Qt::Key_Return);
-        QVERIFY((fom->model().scene().kind == SceneKind::Question));
+        QVERIFY((gameWindow->model().scene().kind == SceneKind::Question));
         sendComposed(txt, {}, composing.isEmpty() ? u8("そら") : composing); // a commit that comes late
         QTest::keyClicks(txt, QStringLiteral("sora"));
         QApplication::clipboard()->setText(QStringLiteral("umi"));
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QVERIFY(txt->palette().color(QPalette::Text).value() < full.value() * 2 / 3);
         QTest::keyClick(txt, Qt::Key_Y);
         QTest::keyClick(txt, Qt::Key_Return);
-        QCOMPARE(fom->model().scene().kind, SceneKind::FreePlay);
+        QCOMPARE(gameWindow->model().scene().kind, SceneKind::FreePlay);
         QCOMPARE(txt->palette().color(QPalette::Text), full);
         QVERIFY(inputMethodOn(txt));
         QTest::keyClick(txt, Qt::Key_Return);
@@ -157,11 +157,11 @@ private Q_SLOTS:
         QFETCH(int, cursor);
         QFETCH(QString, pasted);
         QFETCH(QString, result);
-        fom->Txt->setText(u8("ねこ"));
-        fom->Txt->setCursorPosition(cursor);
+        gameWindow->wordEntry->setText(u8("ねこ"));
+        gameWindow->wordEntry->setCursorPosition(cursor);
         QApplication::clipboard()->setText(pasted);
-        QTest::keyClick(fom->Txt, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(fom->Txt->text(), result);
+        QTest::keyClick(gameWindow->wordEntry, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(gameWindow->wordEntry->text(), result);
     }
 
     // A click anywhere in a word list picks its class: on a word, on the
@@ -181,15 +181,15 @@ private Q_SLOTS:
         QFETCH(int, list);
         QFETCH(int, row);
         QFETCH(bool, inScene);
-        QListView *words = fom->Lst[list];
+        QListView *words = gameWindow->wordLists[list];
         listbox::select(words, 1);
-        fom->Opt_Click((list + 1) % 3);
+        gameWindow->chooseWordClass((list + 1) % 3);
         if (inScene)
-            fom->model().startScene(SceneKind::Announcement);
+            gameWindow->model().startScene(SceneKind::Announcement);
         const QPoint at = row >= 0 ? words->visualRect(words->model()->index(row, 0)).center()
                                    : QPoint(5, words->viewport()->height() - 3);
         QTest::mouseClick(words->viewport(), Qt::LeftButton, Qt::NoModifier, at);
-        QCOMPARE(fom->model().wordClass(), inScene ? (list + 1) % 3 : list);
+        QCOMPARE(gameWindow->model().wordClass(), inScene ? (list + 1) % 3 : list);
     }
 };
 

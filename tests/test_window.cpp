@@ -7,9 +7,9 @@
 // keyboard from the entry, the marks of the options read on black, and an
 // answer key never lands in the entry.
 
-#include "platform/listbox.h"
-#include "platform/sizedpictures.h"
-#include "platform/widgets.h"
+#include "widgets/listbox.h"
+#include "widgets/sizedpictures.h"
+#include "widgets/widgets.h"
 #include "testgame.h"
 
 #include <QApplication>
@@ -88,12 +88,12 @@ class TestWindow : public QObject
     // The lists lay their rows out on the next pass of the event loop.
     void fillBox()
     {
-        while (listbox::count(game->fom->LstItem) < 10)
-            game->fom->model().refillBox();
+        while (listbox::count(game->gameWindow->itemList) < 10)
+            game->gameWindow->model().refillBox();
         QApplication::processEvents();
     }
     template<typename Control = QListView>
-    Control *named(const QString &name) const { return game->fom->findChild<Control *>(name); }
+    Control *named(const QString &name) const { return game->gameWindow->findChild<Control *>(name); }
 
 private Q_SLOTS:
     void init()
@@ -106,7 +106,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("moved");
         QTest::addColumn<QString>("way");
-        for (const char *moved : {"LstItem", "LstItemMoney"}) {
+        for (const char *moved : {"itemList", "priceList"}) {
             for (const char *way : {"wheel", "bar", "keys"})
                 QTest::addRow("%s by %s", moved, way) << moved << way;
         }
@@ -116,7 +116,7 @@ private Q_SLOTS:
         QFETCH(QString, moved);
         QFETCH(QString, way);
         fillBox();
-        QListView *list = named(moved), *beside = named(moved == QLatin1String("LstItem") ? "LstItemMoney" : "LstItem");
+        QListView *list = named(moved), *beside = named(moved == QLatin1String("itemList") ? "priceList" : "itemList");
         QScrollBar *bar = list->verticalScrollBar();
         QVERIFY(bar->maximum() > 0); // ten items do not fit
         if (way == QLatin1String("wheel")) {
@@ -138,7 +138,7 @@ private Q_SLOTS:
     void listsShowWholeRows_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char *name : {"Lst0", "Lst1", "Lst2", "LstItem", "LstItemMoney"})
+        for (const char *name : {"wordList0", "wordList1", "wordList2", "itemList", "priceList"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void listsShowWholeRows()
@@ -157,10 +157,10 @@ private Q_SLOTS:
         const QRect last = list->visualRect(list->indexAt(QPoint(2, bottom)));
         QCOMPARE(last.bottom(), bottom);
         // Only what a row would not fit in is given up.
-        const double cellHeight = game->fom->centralWidget()->height() / 16.0 * game->fom->GridRect(list).height();
+        const double cellHeight = game->gameWindow->centralWidget()->height() / 16.0 * game->gameWindow->gridRect(list).height();
         QVERIFY(list->height() > cellHeight - last.height() - 1);
         // The word lists show their own bar, which must read on black.
-        if (QScrollBar *bar = list->verticalScrollBar(); !name.startsWith(QLatin1String("LstItem"))) {
+        if (QScrollBar *bar = list->verticalScrollBar(); !name.startsWith(QLatin1String("itemList"))) {
             QVERIFY(bar->isVisible());
             const auto [darkest, brightest] = greyRange(bar->grab().toImage(), bar->rect().adjusted(1, 1, -1, -1));
             QVERIFY2(brightest > 110 && darkest > 20, qPrintable(QStringLiteral("%1..%2").arg(darkest).arg(brightest)));
@@ -281,11 +281,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("onAWord");
         QTest::addColumn<bool>("reachedByTab"); // else the entry has the keyboard
-        for (const char *name : {"Lst0", "Lst1", "Lst2", "LstItem", "LstItemMoney", "Opt0", "Opt2", "Chk"}) {
+        for (const char *name : {"wordList0", "wordList1", "wordList2", "itemList", "priceList", "wordClassOption0", "wordClassOption2", "overwriteCheck"}) {
             QTest::newRow(name) << QString::fromLatin1(name) << true << false;
             QTest::addRow("%s reached by Tab", name) << QString::fromLatin1(name) << true << true;
         }
-        QTest::newRow("below the last noun") << "Lst0" << false << false;
+        QTest::newRow("below the last noun") << "wordList0" << false << false;
     }
     void clicksLeaveTypingInTheEntry()
     {
@@ -293,11 +293,11 @@ private Q_SLOTS:
         QFETCH(bool, onAWord);
         QFETCH(bool, reachedByTab);
         fillBox();
-        Fom &fom = *game->fom;
+        GameWindow &gameWindow = *game->gameWindow;
         if (reachedByTab)
             named<QWidget>(name)->setFocus(Qt::TabFocusReason);
         else
-            fom.Txt->setFocus();
+            gameWindow.wordEntry->setFocus();
         if (QListView *list = named(name)) {
             const QRect row = list->visualRect(list->model()->index(1, 0));
             const QPoint at = onAWord ? row.center() : QPoint(5, list->viewport()->height() - 3);
@@ -313,8 +313,8 @@ private Q_SLOTS:
             QVERIFY2(markProblem(button).isEmpty(), qPrintable(markProblem(button)));
         }
         QTest::keyClicks(nullptr, QStringLiteral("ab")); // typed wherever the keyboard is
-        QCOMPARE(fom.Txt->text(), QStringLiteral("ab"));
-        QCOMPARE(QApplication::focusWidget(), fom.Txt);
+        QCOMPARE(gameWindow.wordEntry->text(), QStringLiteral("ab"));
+        QCOMPARE(QApplication::focusWidget(), gameWindow.wordEntry);
     }
 
     // What the keys choose is tested in test_teaching; here, only that an
@@ -333,19 +333,19 @@ private Q_SLOTS:
     {
         QFETCH(int, key);
         QFETCH(bool, inQuestion);
-        Fom &fom = *game->fom;
+        GameWindow &gameWindow = *game->gameWindow;
         if (inQuestion)
-            fom.model().startScene(SceneKind::Question, 8);
-        fom.Txt->setText(QStringLiteral("ab"));
-        fom.Txt->setCursorPosition(1);
-        QLineEdit plain(fom.Txt->text()); // what any entry does with the key
+            gameWindow.model().startScene(SceneKind::Question, 8);
+        gameWindow.wordEntry->setText(QStringLiteral("ab"));
+        gameWindow.wordEntry->setCursorPosition(1);
+        QLineEdit plain(gameWindow.wordEntry->text()); // what any entry does with the key
         plain.setCursorPosition(1);
-        QTest::keyClick(fom.Txt, Qt::Key(key));
+        QTest::keyClick(gameWindow.wordEntry, Qt::Key(key));
         if (!inQuestion)
             QTest::keyClick(&plain, Qt::Key(key));
-        QCOMPARE((std::pair{fom.Txt->text(), fom.Txt->cursorPosition()}), (std::pair{plain.text(), plain.cursorPosition()}));
+        QCOMPARE((std::pair{gameWindow.wordEntry->text(), gameWindow.wordEntry->cursorPosition()}), (std::pair{plain.text(), plain.cursorPosition()}));
         if (inQuestion)
-            QCOMPARE(fom.Lbl->caption(), u8(key == Qt::Key_Y || key == Qt::Key_Left ? "っぽ" : "いや～ん"));
+            QCOMPARE(gameWindow.messageLine->caption(), u8(key == Qt::Key_Y || key == Qt::Key_Left ? "っぽ" : "いや～ん"));
     }
 };
 

@@ -9,7 +9,7 @@
 #include <array>
 
 // A saved game as a value: everything the save slot's six files hold. The
-// game builds one and is handed one (slotmapping.cpp); persistence/ turns it
+// game builds one and is handed one (slotmapping.cpp); slot/ turns it
 // into the files' bytes and back.
 struct SaveSlot
 {

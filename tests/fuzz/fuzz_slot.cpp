@@ -6,7 +6,7 @@
 // refusal must say why, and a slot it accepts must write back to files that
 // read as the same slot.
 
-#include "persistence/saveslot.h"
+#include "slot/saveslot.h"
 
 #include <cstdlib>
 

@@ -3,7 +3,7 @@
 
 #include "gameprobe.h"
 
-#include "platform/listbox.h"
+#include "widgets/listbox.h"
 #include "testgame.h"
 
 #include <QFile>
@@ -123,7 +123,7 @@ struct GameProbe::Game
     HeardSound sound;
     AnsweredDialogs dialogs;
     PictureFolder folder;
-    std::unique_ptr<Fom> fom;
+    std::unique_ptr<GameWindow> gameWindow;
 };
 
 GameProbe::GameProbe(std::function<double()> draw, std::function<void(const QString &)> heard)
@@ -137,28 +137,28 @@ bool GameProbe::start()
 {
     Game &g = *m_game;
     QFile::copy(QStringLiteral(GAME_HELP_FILE), g.folder.path() + QStringLiteral("help.txt"));
-    g.fom = std::make_unique<Fom>(Fom::Services{g.random, g.dialogs, g.sound, g.folder.path()});
-    if (!g.fom->Form_Load())
+    g.gameWindow = std::make_unique<GameWindow>(GameWindow::Services{g.random, g.dialogs, g.sound, g.folder.path()});
+    if (!g.gameWindow->startUp())
         return false;
-    g.fom->show();
-    QApplication::setActiveWindow(g.fom.get());
+    g.gameWindow->show();
+    QApplication::setActiveWindow(g.gameWindow.get());
     // The music starts once the first frame is on screen.
-    return QTest::qWaitForWindowExposed(g.fom.get());
+    return QTest::qWaitForWindowExposed(g.gameWindow.get());
 }
 
 void GameProbe::close()
 {
-    m_game->fom->close();
+    m_game->gameWindow->close();
 }
 
 void GameProbe::crash()
 {
-    m_game->fom.reset();
+    m_game->gameWindow.reset();
 }
 
 QMainWindow *GameProbe::window() const
 {
-    return m_game->fom.get();
+    return m_game->gameWindow.get();
 }
 
 QString GameProbe::saveFolder() const
@@ -168,54 +168,54 @@ QString GameProbe::saveFolder() const
 
 QWidget *GameProbe::control(const QString &name) const
 {
-    const Fom &f = *m_game->fom;
+    const GameWindow &f = *m_game->gameWindow;
     const QStringList kinds{"名詞", "動詞", "形容詞"};
     const int k = kinds.indexOf(name.section(u' ', 1));
     const QString what = name.section(u' ', 0, 0);
     if (k >= 0)
-        return QMap<QString, QWidget *>{{"list", f.Lst[k]}, {"option", f.Opt[k]}, {"わすれる", f.ComLstQra[k]}}.value(what);
-    const QMap<QString, QWidget *> controls{{"message", f.Lbl},    {"alien", f.Img},     {"frame", f.Pic},
-                                            {"prompt", f.ShpCli},  {"entry", f.Txt},     {"おしえる", f.ADD},
-                                            {"つかう", f.ComItem}, {"上書き", f.Chk}, {"転送箱", f.LstItem},
-                                            {"値段", f.LstItemMoney}};
+        return QMap<QString, QWidget *>{{"list", f.wordLists[k]}, {"option", f.wordClassOptions[k]}, {"わすれる", f.forgetButtons[k]}}.value(what);
+    const QMap<QString, QWidget *> controls{{"message", f.messageLine},    {"alien", f.alienPicture},     {"frame", f.alienFrame},
+                                            {"prompt", f.clickPrompt},  {"entry", f.wordEntry},     {"おしえる", f.teachButton},
+                                            {"つかう", f.useButton}, {"上書き", f.overwriteCheck}, {"転送箱", f.itemList},
+                                            {"値段", f.priceList}};
     return controls.value(name);
 }
 
 QList<std::pair<QString, QTimer *>> GameProbe::clocks() const
 {
-    const Fom &f = *m_game->fom;
-    return {{"motion", f.Tim},      {"face flip", f.Tim2},       {"prompt blink", f.TimShpCli},
-            {"speech", f.TimSay},   {"question wait", f.TimQst}, {"day", f.TimDay},
-            {"recovery pause", f.RecoveryCooldown}};
+    const GameWindow &f = *m_game->gameWindow;
+    return {{"motion", f.motionClock},      {"face flip", f.faceFlipClock},       {"prompt blink", f.promptBlinkClock},
+            {"speech", f.speechClock},   {"question wait", f.questionClock}, {"day", f.dayClock},
+            {"recovery pause", f.recoveryPause}};
 }
 
 QMap<QString, QString> GameProbe::seen() const
 {
     QMap<QString, QString> seen;
-    const Fom *f = m_game->fom.get();
+    const GameWindow *f = m_game->gameWindow.get();
     seen["window"] = f && f->isVisible() ? "shown" : "gone";
     if (!f)
         return seen;
-    const auto &r = f->ImgRect;
-    seen["message"] = f->Lbl->caption();
-    seen["prompt"] = f->ShpCli->isVisibleTo(f) ? colourName(f->ShpCli->foreColor()) : "hidden";
-    seen["alien"] = m_game->folder.nameOf(f->Img->picture())
+    const auto &r = f->alienPlace;
+    seen["message"] = f->messageLine->caption();
+    seen["prompt"] = f->clickPrompt->isVisibleTo(f) ? colourName(f->clickPrompt->foreColor()) : "hidden";
+    seen["alien"] = m_game->folder.nameOf(f->alienPicture->picture())
                     + QStringLiteral(" at %1,%2 size %3x%4").arg(r.left).arg(r.top).arg(r.width).arg(r.height);
-    seen["tint"] = f->Shp->isVisibleTo(f) ? colourName(f->Shp->backColor()) : "hidden";
-    seen["question hint"] = f->LblQstKazari->isVisibleTo(f) ? f->LblQstKazari->caption() : "hidden";
-    seen["day"] = f->LblHi->caption() + f->LblHiKazari->caption();
-    seen["money"] = f->LblMoney->caption() + f->LblMoneyKazari->caption();
-    seen["item hint"] = f->LblItem->caption();
+    seen["tint"] = f->alienTint->isVisibleTo(f) ? colourName(f->alienTint->backColor()) : "hidden";
+    seen["question hint"] = f->questionHint->isVisibleTo(f) ? f->questionHint->caption() : "hidden";
+    seen["day"] = f->dayLabel->caption() + f->dayUnit->caption();
+    seen["money"] = f->moneyLabel->caption() + f->moneyUnit->caption();
+    seen["item hint"] = f->itemHint->caption();
     for (const QString &kind : QStringList{"名詞", "動詞", "形容詞"}) {
         seen["list " + kind] = rows(qobject_cast<QListView *>(control("list " + kind)));
         const auto *option = qobject_cast<QAbstractButton *>(control("option " + kind));
         seen["option " + kind] = state(option) + (option->isChecked() ? " chosen" : "");
     }
-    seen["転送箱"] = rows(f->LstItem);
-    seen["値段"] = rows(f->LstItemMoney);
-    seen["entry"] = '"' + f->Txt->text() + "\" " + state(f->Txt) + (f->Txt->isReadOnly() ? " held" : "") + ' '
-                    + colourName(f->Txt->foreColor());
-    seen["上書き"] = state(f->Chk) + (f->Chk->isChecked() ? " checked" : " unchecked");
+    seen["転送箱"] = rows(f->itemList);
+    seen["値段"] = rows(f->priceList);
+    seen["entry"] = '"' + f->wordEntry->text() + "\" " + state(f->wordEntry) + (f->wordEntry->isReadOnly() ? " held" : "") + ' '
+                    + colourName(f->wordEntry->foreColor());
+    seen["上書き"] = state(f->overwriteCheck) + (f->overwriteCheck->isChecked() ? " checked" : " unchecked");
     for (const QString &button : QStringList{"おしえる", "つかう", "わすれる 名詞", "わすれる 動詞", "わすれる 形容詞"}) {
         const auto *image = static_cast<ImageControl *>(control(button));
         seen[button] = state(image) + ' ' + m_game->folder.nameOf(image->picture()) + (image->appearance() ? " raised" : "");

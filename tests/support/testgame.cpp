@@ -4,7 +4,7 @@
 #include "testgame.h"
 
 #include "platform/cp932.h"
-#include "platform/listbox.h"
+#include "widgets/listbox.h"
 
 #include <QApplication>
 #include <QImage>
@@ -56,41 +56,41 @@ QString PictureFolder::nameOf(const QPixmap &picture) const
 
 bool TestGame::start()
 {
-    fom = std::make_unique<Fom>(Fom::Services{random, dialogs, sound, folder.path(), savePath, files, saveFolderProblem});
-    if (!fom->Form_Load())
+    gameWindow = std::make_unique<GameWindow>(GameWindow::Services{random, dialogs, sound, folder.path(), savePath, files, saveFolderProblem});
+    if (!gameWindow->startUp())
         return false;
-    fom->show();
+    gameWindow->show();
     // The entry can only hold the focus in the active window.
-    QApplication::setActiveWindow(fom.get());
+    QApplication::setActiveWindow(gameWindow.get());
     return true;
 }
 
 void TestGame::click(int button)
 {
     const auto qtButton = button == 1 ? Qt::LeftButton : button == 2 ? Qt::RightButton : Qt::MiddleButton;
-    QTest::mouseClick(fom->Lbl, qtButton, Qt::NoModifier, QPoint(5, 5));
+    QTest::mouseClick(gameWindow->messageLine, qtButton, Qt::NoModifier, QPoint(5, 5));
 }
 
 void TestGame::playIntoFreePlay()
 {
     click(); // title -> opening, step 0
-    while (fom->model().scene().kind == SceneKind::Opening)
+    while (gameWindow->model().scene().kind == SceneKind::Opening)
         click();
 }
 
 QStringList TestGame::words(int k) const
 {
     QStringList list;
-    for (int i = 0; i < listbox::count(fom->Lst[k]); ++i)
-        list << listbox::text(fom->Lst[k], i);
+    for (int i = 0; i < listbox::count(gameWindow->wordLists[k]); ++i)
+        list << listbox::text(gameWindow->wordLists[k], i);
     return list;
 }
 
 void TestGame::edit(const std::function<void(GameState &)> &change)
 {
-    GameState state = fom->model().state();
+    GameState state = gameWindow->model().state();
     change(state);
-    fom->model().restore(state);
+    gameWindow->model().restore(state);
 }
 
 std::unique_ptr<TestGame> TestGame::inFreePlay(const QStringList &names)

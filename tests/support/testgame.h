@@ -3,12 +3,12 @@
 
 #pragma once
 
-#include "core/fom.h"
+#include "view/gamewindow.h"
 #include "game/texts.h"
-#include "persistence/saveslot.h"
+#include "slot/saveslot.h"
 #include "platform/fileops.h"
 #include "platform/services.h"
-#include "platform/soundoutput.h"
+#include "sound/soundoutput.h"
 #include "scriptedrandom.h"
 
 #include <QFile>
@@ -106,7 +106,7 @@ struct TestGame
     FileOps *files = nullptr; // the real disk unless a test sets it
     QString savePath;         // beside the pictures unless a test sets it
     QString saveFolderProblem; // why there is no save folder, if a test says so
-    std::unique_ptr<Fom> fom;
+    std::unique_ptr<GameWindow> gameWindow;
 
     // Loads and shows the window: the title scene is then on screen.
     bool start();
@@ -115,7 +115,7 @@ struct TestGame
     // From the title through the opening (both names cancelled) into free play.
     void playIntoFreePlay();
     // The file that the alien picture now shows.
-    QString shownPicture() const { return folder.nameOf(fom->Img->picture()); }
+    QString shownPicture() const { return folder.nameOf(gameWindow->alienPicture->picture()); }
     QStringList words(int k) const;
     // Changes the game's state at once, as a load would.
     void edit(const std::function<void(GameState &)> &change);
