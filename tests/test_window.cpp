@@ -102,6 +102,33 @@ private Q_SLOTS:
         QVERIFY(game);
     }
 
+    // An item's hint stays up while its item is in the box, and goes with it.
+    void hintGoesWithItsItem_data()
+    {
+        QTest::addColumn<int>("replaced"); // the row a refill replaces; -1: the item is used
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("another item replaced") << 0 << true;
+        QTest::newRow("its item replaced") << 3 << false;
+        QTest::newRow("its item used") << -1 << false;
+    }
+    void hintGoesWithItsItem()
+    {
+        QFETCH(int, replaced);
+        QFETCH(bool, stays);
+        fillBox();
+        game->edit([&](GameState &state) { state.money = 100000; state.boxRefillPlace = qint16(qMax(replaced, 0)); });
+        QApplication::processEvents();
+        QListView *items = game->gameWindow->itemList;
+        QTest::mouseClick(items->viewport(), Qt::LeftButton, {}, items->visualRect(items->model()->index(3, 0)).center());
+        const QString hint = game->gameWindow->itemHint->caption();
+        QCOMPARE(hint, GameModel::hintFor(game->gameWindow->model().item(3)));
+        if (replaced >= 0)
+            game->gameWindow->model().refillBox();
+        else
+            game->gameWindow->useClicked();
+        QCOMPARE(game->gameWindow->itemHint->caption(), stays ? hint : QString());
+    }
+
     void boxListsScrollTogether_data()
     {
         QTest::addColumn<QString>("moved");
