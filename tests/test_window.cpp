@@ -107,7 +107,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("replaced"); // the row a refill replaces; -1: the item is used
         QTest::addColumn<bool>("stays");
-        QTest::newRow("another item replaced") << 0 << true;
+        QTest::newRow("an item below replaced") << 5 << true;
         QTest::newRow("its item replaced") << 3 << false;
         QTest::newRow("its item used") << -1 << false;
     }
