@@ -25,8 +25,7 @@ public:
     // A yes/no question captioned with the game's title; true for yes. Only
     // a choice that may throw a game away asks one: every other box keeps its
     // single OK button. Enter gives the answer that keeps the game: no,
-    // unless `yesByDefault`. `details` as for failure(); none when empty. `details` as for failure(); none when
-    // empty.
+    // unless `yesByDefault`. `details` as for failure(); none when empty.
     virtual bool ask(const QString &question, const QString &details, bool yesByDefault) = 0;
     // One page of the help, numbered from 1 of `count`: true to go on to the
     // next, false when the player closes the help there.

@@ -138,8 +138,8 @@ public:
     qint16 faceFrame = 0;
     qint16 motionStep = 0;
 
-    // Where the alien picture `alienPicture` stands inside `alienFrame`, in alienFrame's 100 x 100
-    // units (single precision, like the motion arithmetic).
+    // Where the alien's picture stands inside its frame, in the frame's
+    // 100 x 100 units (single precision, like the motion arithmetic).
     struct AlienPlace
     {
         float left = 0, top = 0, width = 100, height = 100;
