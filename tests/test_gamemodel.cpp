@@ -645,6 +645,7 @@ private Q_SLOTS:
         QVERIFY(running(GameClock::QuestionWait));
         setMoods({0, 0, 0, 0});
         model->alienClicked(answer); // the alien is not asking yet: nothing happens
+        QCOMPARE(effects.count(), 1);
         random.script({8.5 / questionCount});
         model->answerScene(other);
         QCOMPARE(model->scene(), (Scene{SceneKind::Question, 8, 1}));
@@ -660,6 +661,8 @@ private Q_SLOTS:
         QCOMPARE(model->message(), u8(yes ? questions[8].yesReply : questions[8].noReply));
         QVERIFY(!model->questionHintShown());
         QCOMPARE(model->mood(Joy) - waited[Joy], (yes ? questions[8].yes : questions[8].no)[Joy]);
+        model->alienClicked(other); // answered: the alien takes no second answer
+        QCOMPARE(model->scene(), (Scene{SceneKind::Question, 8, 2}));
         model->answerScene(other);
         QCOMPARE(model->scene().kind, SceneKind::FreePlay);
     }

@@ -102,6 +102,28 @@ private Q_SLOTS:
         QVERIFY(game);
     }
 
+    // During a scene a press on the message line marks it in red and hides
+    // the prompt until the release; in free play no prompt comes back.
+    void pressMarksTheMessageArea_data()
+    {
+        QTest::addColumn<bool>("inScene");
+        QTest::newRow("in a scene") << true;
+        QTest::newRow("in free play") << false;
+    }
+    void pressMarksTheMessageArea()
+    {
+        QFETCH(bool, inScene);
+        GameWindow &window = *game->gameWindow;
+        if (inScene)
+            window.model().startScene(SceneKind::Announcement);
+        QTest::mousePress(window.messageLine, Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
+        QCOMPARE(window.alienTint->backColor(), QColor(Qt::red));
+        QVERIFY(window.alienTint->isVisibleTo(&window) && !window.clickPrompt->isVisibleTo(&window));
+        QTest::mouseRelease(window.messageLine, Qt::RightButton, Qt::NoModifier, QPoint(3, 3));
+        QVERIFY(!window.alienTint->isVisibleTo(&window));
+        QCOMPARE(window.clickPrompt->isVisibleTo(&window), inScene);
+    }
+
     // An item's hint stays up while its item is in the box, and goes with it.
     void hintGoesWithItsItem_data()
     {

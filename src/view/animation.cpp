@@ -8,8 +8,8 @@
 #include "widgets/pictures.h"
 
 namespace {
-const QColor red = Qt::red;
-const QColor green = Qt::green;
+constexpr Qt::GlobalColor red = Qt::red;
+constexpr Qt::GlobalColor green = Qt::green;
 } // namespace
 
 void GameWindow::placeAlien(float left, float top, float width, float height)

@@ -19,7 +19,7 @@ using texts::u8;
 
 namespace {
 
-const QColor white = Qt::white;
+constexpr Qt::GlobalColor white = Qt::white;
 
 void paintOnBlack(QWidget *control, const QColor &foreColor, QPalette::ColorRole textRole, QPalette::ColorRole backRole)
 {

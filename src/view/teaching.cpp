@@ -9,7 +9,7 @@
 #include "widgets/pictures.h"
 
 namespace {
-const QColor classColors[3] = {Qt::red, Qt::green, Qt::blue};
+constexpr Qt::GlobalColor classColors[3] = {Qt::red, Qt::green, Qt::blue};
 } // namespace
 
 void GameWindow::teachTypedWord()
