@@ -18,6 +18,16 @@ class TestMoods : public QObject
 private Q_SLOTS:
     void initTestCase() { QVERIFY(game->start()); gameWindow = game->gameWindow.get(); }
 
+    // A replayed ending starts the alien from rest, wherever its motion had
+    // taken it.
+    void replayStartsTheAlienFromRest()
+    {
+        gameWindow->placeAlien(7, 3, 86, 97);
+        gameWindow->replayEnding(0);
+        const GameWindow::AlienPlace &place = gameWindow->alienPlace;
+        QCOMPARE(QRectF(place.left, place.top, place.width, place.height), QRectF(0, 0, 100, 100));
+    }
+
     void gridFromScreen_data()
     {
         QTest::addColumn<int>("screenHeight");

@@ -138,6 +138,15 @@ private Q_SLOTS:
 
     // The entry holds what a save can: ten characters of cp932, one line.
     // Of several lines pasted the first stays, wherever the cursor is.
+    // A name the save files cannot hold is refused as a cancel is: the
+    // first noun keeps its name.
+    void namesASaveCannotHoldAreRefused()
+    {
+        const auto named = TestGame::inFreePlay({QString::fromUtf8("ねこ\xF0\x9F\x98\x80"), u8("ぽち")});
+        QVERIFY(named);
+        QCOMPARE(named->words(Noun).mid(0, 2), (QStringList{u8("ももじろ"), u8("ぽち")}));
+    }
+
     void pasteKeepsWhatASaveCanHold_data()
     {
         QTest::addColumn<int>("cursor"); // in "ねこ"

@@ -124,6 +124,24 @@ private Q_SLOTS:
         QCOMPARE(window.clickPrompt->isVisibleTo(&window), inScene);
     }
 
+    // The SE option silences every effect, the question's chime included.
+    void effectsFollowTheOption_data()
+    {
+        QTest::addColumn<bool>("on");
+        QTest::newRow("SE on") << true;
+        QTest::newRow("SE off") << false;
+    }
+    void effectsFollowTheOption()
+    {
+        QFETCH(bool, on);
+        GameWindow &window = *game->gameWindow;
+        window.model().setOption(Option::SoundEffects, on);
+        game->sound.requests.clear();
+        window.model().startScene(SceneKind::Announcement);
+        const QStringList chime{QStringLiteral("effect %1se0.wav").arg(game->folder.path())};
+        QCOMPARE(game->sound.requests, on ? chime : QStringList());
+    }
+
     // An item's hint stays up while its item is in the box, and goes with it.
     void hintGoesWithItsItem_data()
     {
