@@ -455,6 +455,20 @@ private Q_SLOTS:
         QCOMPARE(model->toSlot(), slot);
     }
 
+    // A load in the middle of a question takes its answer hint down and
+    // plays on from the slot.
+    void loadTakesTheQuestionDown()
+    {
+        enterFreePlay();
+        const SaveSlot saved = model->toSlot();
+        model->startScene(SceneKind::Question, 3);
+        QVERIFY(model->questionHintShown());
+        model->loadSlot(saved);
+        model->resumeAfterLoad();
+        QVERIFY(!model->questionHintShown());
+        QCOMPARE(model->scene().kind, SceneKind::FreePlay);
+    }
+
     // Each list is saved with the row after its last word; that row is no
     // word once loaded. The eighth ending is not kept by the slot.
     void slotRoundTrip()
