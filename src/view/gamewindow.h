@@ -82,7 +82,7 @@ public:
     void messageReleased();
     static GameModel::Answer answerOf(Qt::MouseButton button);
 
-    // ---- Special menu (specialmenu.cpp) ----
+    // ---- The preview of faces and motions (gallerymenus.cpp) ----
     void chooseFace(int index);
     void chooseMotion(int index);
 
