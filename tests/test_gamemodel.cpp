@@ -752,22 +752,28 @@ private Q_SLOTS:
         QCOMPARE(pictures.last().first().toString(), QStringLiteral("stt.bmp"));
     }
 
-    // A replay during a game ends it only if the player confirms.
+    // A replay during a game ends it only if the player confirms; during an
+    // ending the game is already over, and nothing is asked.
     void replayAsksFirst_data()
     {
+        QTest::addColumn<SceneKind>("during");
         QTest::addColumn<bool>("yes");
-        QTest::newRow("yes") << true;
-        QTest::newRow("no") << false;
+        QTest::newRow("yes") << SceneKind::FreePlay << true;
+        QTest::newRow("no") << SceneKind::FreePlay << false;
+        QTest::newRow("during an ending") << SceneKind::Ending << false;
     }
     void replayAsksFirst()
     {
+        QFETCH(SceneKind, during);
         QFETCH(bool, yes);
         enterFreePlay();
+        if (during == SceneKind::Ending)
+            model->startScene(SceneKind::Ending, 1);
         prompts.yes = yes;
         model->replayEnding(3);
-        QCOMPARE(prompts.asked, 1);
-        QCOMPARE(model->scene().kind, yes ? SceneKind::Ending : SceneKind::FreePlay);
-        QCOMPARE(running(GameClock::Day), !yes);
+        QCOMPARE(prompts.asked, during == SceneKind::FreePlay ? 1 : 0);
+        QCOMPARE(model->scene(), yes || during == SceneKind::Ending ? (Scene{SceneKind::Ending, 3, 1}) : Scene{SceneKind::FreePlay});
+        QCOMPARE(running(GameClock::Day), model->scene().kind == SceneKind::FreePlay);
     }
 };
 

@@ -28,6 +28,14 @@ private Q_SLOTS:
         QCOMPARE(QRectF(place.left, place.top, place.width, place.height), QRectF(0, 0, 100, 100));
     }
 
+    // The preview shows the face and the motion checked in the special menu.
+    void previewShowsTheChosenFaceAndMotion()
+    {
+        gameWindow->faceActions[1]->trigger();
+        gameWindow->motionActions[2]->trigger();
+        QCOMPARE((QList<int>{gameWindow->model().face(), gameWindow->model().motion()}), (QList<int>{2, 2}));
+    }
+
     void gridFromScreen_data()
     {
         QTest::addColumn<int>("screenHeight");
