@@ -21,30 +21,6 @@ class TestSaveSlot : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // The example slot reads as its game and writes back identical; an empty
-    // box writes empty files; a text with no cp932 form cannot be written.
-    void exampleSlotLoadsAndSavesBackIdentical()
-    {
-        const DecodedSlot decoded = decodeSlot(exampleSlotFiles());
-        QVERIFY2(decoded.slot, qPrintable(decoded.error));
-        const auto u = [](const char *text) { return QString::fromUtf8(text); };
-        // Each list keeps its trailing empty row as a row.
-        SaveSlot slot{{QStringList{u("ももじろ"), u("もけもけ"), ""}, {u("大好き"), u("好き"), ""},
-                       {u("切ない"), u("楽しい"), u("青い"), ""}},
-                      {u("恋文")}, {"512"}, {10, -5, 0, 3}, 150, 1000, 3, {2, 2, 3}, {2, 2, 3}, 1, 0, 2, 1,
-                      {}, {true, false, false, true, true}, "tyu"};
-        QVERIFY(*decoded.slot == slot);
-        QCOMPARE(*encodeSlot(slot), exampleSlotFiles());
-        slot.items.clear();
-        slot.prices.clear();
-        slot.boxCount = 0;
-        const SlotBytes files = *encodeSlot(slot);
-        QCOMPARE(files[slotfiles::Items] + files[slotfiles::Prices], QByteArray());
-        QVERIFY(decodeSlot(files).slot == slot);
-        slot.words[1][0] = QStringLiteral("😀");
-        QVERIFY(!encodeSlot(slot));
-    }
-
     void wordsKeepEveryCharacter_data()
     {
         QTest::addColumn<QString>("word");

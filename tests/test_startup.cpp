@@ -227,34 +227,6 @@ private Q_SLOTS:
         QCOMPARE(game.gameWindow->model().scene().kind, SceneKind::FreePlay);
     }
 
-    // The faces are decoded after the window shows, in turn or when first
-    // asked for; either way each shows its own file.
-    void facesDecodedAfterTheWindow_data()
-    {
-        QTest::addColumn<bool>("waitForTheirTurn");
-        QTest::newRow("asked for at once") << false;
-        QTest::newRow("decoded in turn") << true;
-    }
-    void facesDecodedAfterTheWindow()
-    {
-        QFETCH(bool, waitForTheirTurn);
-        TestGame game;
-        QVERIFY(game.start());
-        if (waitForTheirTurn) {
-            QVERIFY(QTest::qWaitForWindowExposed(game.gameWindow.get()));
-            QTest::qWait(50);
-        }
-        QStringList shown;
-        for (int face = 0; face < 5; ++face) {
-            game.gameWindow->model().showFaceAndMotion(2 * face, game.gameWindow->model().motion());
-            for (int frame = 0; frame < 2; ++frame) {
-                game.gameWindow->flipFace();
-                shown << game.shownPicture();
-            }
-        }
-        QCOMPARE(shown.join(u' '), QStringLiteral("1.bmp 0.bmp 3.bmp 2.bmp 5.bmp 4.bmp 7.bmp 6.bmp 9.bmp 8.bmp"));
-    }
-
     // A face whose header reads but whose pixels are missing is found
     // once the window is up: the game says which file and stops, saving nothing.
     void brokenFaceStopsTheGame()
@@ -275,22 +247,6 @@ private Q_SLOTS:
         QVERIFY(!game.gameWindow->isVisible());
         QVERIFY(!game.gameWindow->motionClock->isActive() && !game.gameWindow->faceFlipClock->isActive() && !game.gameWindow->dayClock->isActive());
         QCOMPARE(game.sound.requests.last(), QStringLiteral("music close"));
-        QVERIFY(!QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
-    }
-
-    // The program folder gets its separator; closing stops every sound and
-    // timer and, without the autosave option, saves nothing.
-    void startAndClose()
-    {
-        TestGame game;
-        game.gameWindow = std::make_unique<GameWindow>(GameWindow::Services{game.random, game.dialogs, game.sound,
-                                                       game.folder.path().chopped(1)});
-        QVERIFY(game.gameWindow->startUp());
-        QCOMPARE(game.gameWindow->appPath, game.folder.path());
-        game.gameWindow->close();
-        QVERIFY(!game.gameWindow->motionClock->isActive());
-        QCOMPARE(game.sound.requests, QStringList{QStringLiteral("music close")}); // never shown: never opened
-        QVERIFY(game.dialogs.messages.isEmpty());
         QVERIFY(!QFile::exists(game.folder.path() + QStringLiteral("str.dat")));
     }
 
