@@ -7,76 +7,10 @@
 #include "testgame.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QTest>
 
 namespace {
-
-class DrawnRandom final : public RandomSource
-{
-public:
-    explicit DrawnRandom(std::function<double()> draw) : m_draw(std::move(draw)) {}
-    double next() override { return m_draw(); }
-
-private:
-    std::function<double()> m_draw;
-};
-
-// What the game asks of its sound, in plain words.
-class HeardSound final : public SoundOutput
-{
-public:
-    explicit HeardSound(std::function<void(const QString &)> heard) : m_heard(std::move(heard)) {}
-    void openMusic(const QString &path) override { hear(QStringLiteral("music open ") + QFileInfo(path).fileName()); }
-    void playMusic() override { hear(QStringLiteral("music play")); }
-    void stopMusic() override { hear(QStringLiteral("music stop")); }
-    void closeMusic() override { hear(QStringLiteral("music close")); }
-    void playEffect(const QString &path) override { hear(QStringLiteral("effect ") + QFileInfo(path).fileName()); }
-
-private:
-    void hear(const QString &request) { m_heard(QStringLiteral("sound: ") + request); }
-    std::function<void(const QString &)> m_heard;
-};
-
-QString yesNo(bool yes)
-{
-    return yes ? QStringLiteral("yes") : QStringLiteral("no");
-}
-
-class AnsweredDialogs final : public Dialogs
-{
-public:
-    AnsweredDialogs(GameProbe &probe, std::function<void(const QString &)> heard) : m_probe(probe), m_heard(std::move(heard)) {}
-    void message(const QString &text) override { m_heard(QStringLiteral("box: ") + text); }
-    void failure(const QString &text, const QString &details) override
-    {
-        m_heard(QStringLiteral("box: %1 (details: %2)").arg(text, details));
-    }
-    QString input(const QString &prompt, const QString &title) override
-    {
-        const QString name = m_probe.names.isEmpty() ? QString() : m_probe.names.takeFirst();
-        m_heard(QStringLiteral("input box [%1] %2 -> %3").arg(title, prompt, name.isEmpty() ? "cancel" : '"' + name + '"'));
-        return name;
-    }
-    bool ask(const QString &question, const QString &details, bool yesByDefault) override
-    {
-        const bool yes = m_probe.replies.isEmpty() || m_probe.replies.takeFirst();
-        m_heard(QStringLiteral("question box: %1 (details: %2, default %3) -> %4")
-                    .arg(question, details, yesNo(yesByDefault), yesNo(yes)));
-        return yes;
-    }
-    bool helpPage(const QString &text, int number, int count) override
-    {
-        const bool next = m_probe.pages.isEmpty() || m_probe.pages.takeFirst();
-        m_heard(QStringLiteral("help page %1/%2: %3 -> %4").arg(number).arg(count).arg(text, next ? "next" : "close"));
-        return next;
-    }
-
-private:
-    GameProbe &m_probe;
-    std::function<void(const QString &)> m_heard;
-};
 
 QString colourName(const QColor &colour)
 {
@@ -113,37 +47,36 @@ void addMenu(QMap<QString, QString> &seen, const QString &path, const QList<QAct
 
 } // namespace
 
-struct GameProbe::Game
-{
-    Game(GameProbe &probe, std::function<double()> draw, std::function<void(const QString &)> heard)
-        : random(std::move(draw)), sound(heard), dialogs(probe, heard)
-    {
-    }
-    DrawnRandom random;
-    HeardSound sound;
-    AnsweredDialogs dialogs;
-    PictureFolder folder;
-    std::unique_ptr<GameWindow> gameWindow;
-};
-
 GameProbe::GameProbe(std::function<double()> draw, std::function<void(const QString &)> heard)
-    : m_game(std::make_unique<Game>(*this, std::move(draw), std::move(heard)))
+    : m_game(std::make_unique<TestGame>())
 {
+    m_game->random.source = std::move(draw);
+    m_game->dialogs.heard = heard;
+    m_game->sound.heard = std::move(heard);
 }
 
 GameProbe::~GameProbe() = default;
 
 bool GameProbe::start()
 {
-    Game &g = *m_game;
-    QFile::copy(QStringLiteral(GAME_HELP_FILE), g.folder.path() + QStringLiteral("help.txt"));
-    g.gameWindow = std::make_unique<GameWindow>(GameWindow::Services{g.random, g.dialogs, g.sound, g.folder.path()});
-    if (!g.gameWindow->startUp())
-        return false;
-    g.gameWindow->show();
-    QApplication::setActiveWindow(g.gameWindow.get());
+    QFile::copy(QStringLiteral(GAME_HELP_FILE), m_game->folder.path() + QStringLiteral("help.txt"));
     // The music starts once the first frame is on screen.
-    return QTest::qWaitForWindowExposed(g.gameWindow.get());
+    return m_game->start() && QTest::qWaitForWindowExposed(m_game->gameWindow.get());
+}
+
+QStringList &GameProbe::names()
+{
+    return m_game->dialogs.answers;
+}
+
+QList<bool> &GameProbe::replies()
+{
+    return m_game->dialogs.replies;
+}
+
+QList<bool> &GameProbe::pages()
+{
+    return m_game->dialogs.pageReplies;
 }
 
 void GameProbe::close()

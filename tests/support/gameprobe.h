@@ -13,6 +13,7 @@
 #include <utility>
 
 class QMainWindow;
+struct TestGame;
 class QTimer;
 class QWidget;
 
@@ -49,10 +50,10 @@ public:
     // Scripted replies: names typed into input boxes (empty: cancel), the
     // yes/no of questions, and whether each help page is read on. Once a
     // list runs dry: cancel, yes, read on.
-    QStringList names;
-    QList<bool> replies, pages;
+    QStringList &names();
+    QList<bool> &replies();
+    QList<bool> &pages();
 
 private:
-    struct Game;
-    std::unique_ptr<Game> m_game;
+    std::unique_ptr<TestGame> m_game;
 };

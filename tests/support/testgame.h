@@ -12,6 +12,7 @@
 #include "scriptedrandom.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -22,55 +23,81 @@
 // questions from another (yes once it runs dry) and help pages from a third
 // (read on once it runs dry), and records every box: a failure's text goes
 // with the messages, its reason with `details`. `whileOpen` runs inside each
-// box, as the game stands behind it.
+// box, as the game stands behind it; `heard` gets each box in plain words.
 class ScriptedDialogs final : public Dialogs
 {
 public:
-    void message(const QString &text) override { open(); messages.append(text); }
+    void message(const QString &text) override
+    {
+        open(QStringLiteral("box: ") + text);
+        messages.append(text);
+    }
     void failure(const QString &text, const QString &reason) override
     {
-        open();
+        open(QStringLiteral("box: %1 (details: %2)").arg(text, reason));
         messages.append(text);
         details.append(reason);
     }
-    QString input(const QString &, const QString &) override { open(); return answers.isEmpty() ? QString() : answers.takeFirst(); }
-    bool ask(const QString &question, const QString &reason, bool) override
+    QString input(const QString &prompt, const QString &title) override
     {
-        open();
+        const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
+        open(QStringLiteral("input box [%1] %2 -> %3").arg(title, prompt, answer.isEmpty() ? QStringLiteral("cancel") : '"' + answer + '"'));
+        return answer;
+    }
+    bool ask(const QString &question, const QString &reason, bool yesByDefault) override
+    {
+        const bool yes = replies.isEmpty() || replies.takeFirst();
+        open(QStringLiteral("question box: %1 (details: %2, default %3) -> %4").arg(question, reason, yesNo(yesByDefault), yesNo(yes)));
         questions.append(question);
         details.append(reason);
-        return replies.isEmpty() || replies.takeFirst();
+        return yes;
     }
     bool helpPage(const QString &text, int number, int count) override
     {
-        open();
+        const bool next = pageReplies.isEmpty() || pageReplies.takeFirst();
+        const QString page = QStringLiteral("%1/%2").arg(number).arg(count);
+        open(QStringLiteral("help page %1: %2 -> %3").arg(page, text, next ? QStringLiteral("next") : QStringLiteral("close")));
         messages.append(text);
-        pageNumbers.append(QStringLiteral("%1/%2").arg(number).arg(count));
-        return pageReplies.isEmpty() || pageReplies.takeFirst();
+        pageNumbers.append(page);
+        return next;
     }
     QStringList answers, questions, messages, details, pageNumbers;
     QList<bool> replies, pageReplies;
     std::function<void()> whileOpen;
+    std::function<void(const QString &)> heard;
 
 private:
-    void open() const
+    static QString yesNo(bool yes) { return yes ? QStringLiteral("yes") : QStringLiteral("no"); }
+    void open(const QString &box) const
     {
+        if (heard)
+            heard(box);
         if (whileOpen)
             whileOpen();
     }
 };
 
 // Records the game's sound requests in order: "music open <path>", "music
-// play", "music stop", "music close" and "effect <path>".
+// play", "music stop", "music close" and "effect <path>"; `heard` gets each
+// as "sound: ...", a file by its name alone.
 class RecordingSound final : public SoundOutput
 {
 public:
-    void openMusic(const QString &path) override { requests.append(QStringLiteral("music open ") + path); }
-    void playMusic() override { requests.append(QStringLiteral("music play")); }
-    void stopMusic() override { requests.append(QStringLiteral("music stop")); }
-    void closeMusic() override { requests.append(QStringLiteral("music close")); }
-    void playEffect(const QString &path) override { requests.append(QStringLiteral("effect ") + path); }
+    void openMusic(const QString &path) override { record(QStringLiteral("music open "), path); }
+    void playMusic() override { record(QStringLiteral("music play")); }
+    void stopMusic() override { record(QStringLiteral("music stop")); }
+    void closeMusic() override { record(QStringLiteral("music close")); }
+    void playEffect(const QString &path) override { record(QStringLiteral("effect "), path); }
     QStringList requests;
+    std::function<void(const QString &)> heard;
+
+private:
+    void record(const QString &request, const QString &path = {})
+    {
+        requests.append(request + path);
+        if (heard)
+            heard(QStringLiteral("sound: ") + request + QFileInfo(path).fileName());
+    }
 };
 
 // A program folder with every picture the game loads, each a flat colour of

@@ -229,11 +229,11 @@ bool Player::run(const QString &command)
         m_lcg = arg.toULongLong();
     else if (verb == "names")
         for (const QString &name : words.mid(1))
-            m_probe.names << (name == "-" ? QString() : name);
+            m_probe.names() << (name == "-" ? QString() : name);
     else if (verb == "replies")
-        toBools(m_probe.replies);
+        toBools(m_probe.replies());
     else if (verb == "pages")
-        toBools(m_probe.pages);
+        toBools(m_probe.pages());
     else if (verb == "start" && !m_probe.start())
         return fail("the window did not start");
     else if (verb == "start")
