@@ -108,6 +108,7 @@ private Q_SLOTS:
         QTest::newRow("clamps at the bottom") << MoodStep{-490, -30.0, -500};
         QTest::newRow("half goes down to even") << MoodStep{2, 0.5, 2};
         QTest::newRow("half goes up to even") << MoodStep{3, 0.5, 4};
+        QTest::newRow("a fall of a half goes down to even") << MoodStep{0, -1.5, -2};
         QTest::newRow("just below the top rounds to it") << MoodStep{499, 0.6, 500};
     }
     void addMood()

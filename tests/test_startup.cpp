@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -88,6 +89,35 @@ private Q_SLOTS:
         QVERIFY(!dialogs.ask(u8("見ますか？"), QString(), false)); // Enter is "no": a stray key must not end a game
         captions.sort();
         QCOMPARE(captions, (QStringList{u8("いいえ(&N)"), u8("はい(&Y)")}));
+    }
+
+    // Help's own box names its page and the count; Enter reads on, and the
+    // last page only offers to close.
+    void helpBoxNamesItsPage_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QStringList>("buttons");
+        QTest::newRow("first of three") << 1 << QStringList{u8("とじる"), u8("つぎへ")};
+        QTest::newRow("last of three") << 3 << QStringList{u8("とじる")};
+    }
+    void helpBoxNamesItsPage()
+    {
+        QFETCH(int, number);
+        QFETCH(QStringList, buttons);
+        QStringList captions;
+        QString text;
+        QTimer::singleShot(0, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                for (const QPushButton *button : box->findChildren<QPushButton *>())
+                    captions << button->text();
+                text = box->text();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        WidgetDialogs dialogs;
+        QCOMPARE(dialogs.helpPage(QStringLiteral("page"), number, 3), number < 3);
+        QCOMPARE(captions, buttons);
+        QVERIFY2(text.endsWith(QStringLiteral("（%1/3）").arg(number)), qPrintable(text));
     }
 
     // Beside the program for the build and portable copies, the installed
@@ -200,23 +230,29 @@ private Q_SLOTS:
         QCOMPARE(check.problems.join(QStringLiteral(", ")), problems);
     }
 
-    // A missing control picture stops start-up; a missing scene picture
-    // only leaves the alien's box empty.
+    // A missing control picture, or a face cut short in its header, stops
+    // start-up; a missing scene picture only leaves the alien's box empty.
     void missingPicture_data()
     {
         QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("required");
-        QTest::newRow("a face") << "7.bmp" << true;
-        QTest::newRow("a forget button") << "coma1.bmp" << true;
-        QTest::newRow("the teach button") << "osieru.bmp" << true;
-        QTest::newRow("the title scene") << "stt.bmp" << false;
+        QTest::addColumn<int>("cutTo"); // bytes left; -1: the file is gone
+        QTest::newRow("a face") << "7.bmp" << true << -1;
+        QTest::newRow("a face cut short in its header") << "7.bmp" << true << 20;
+        QTest::newRow("a forget button") << "coma1.bmp" << true << -1;
+        QTest::newRow("the teach button") << "osieru.bmp" << true << -1;
+        QTest::newRow("the title scene") << "stt.bmp" << false << -1;
     }
     void missingPicture()
     {
         QFETCH(QString, file);
         QFETCH(bool, required);
+        QFETCH(int, cutTo);
         TestGame game;
-        game.folder.remove(file);
+        if (cutTo < 0)
+            game.folder.remove(file);
+        else
+            QVERIFY(QFile::resize(game.folder.path() + file, cutTo));
         QCOMPARE(game.start(), !required);
         QCOMPARE(game.gameWindow->isVisible(), !required);
         QVERIFY2(game.gameWindow->startupError.endsWith(file) == required, qPrintable(game.gameWindow->startupError));
@@ -228,14 +264,14 @@ private Q_SLOTS:
     }
 
     // A face whose header reads but whose pixels are missing is found
-    // once the window is up: the game says which file and stops, saving nothing.
+    // once the window is up: the game names the first such file and stops,
+    // saving nothing.
     void brokenFaceStopsTheGame()
     {
         TestGame game;
         QFile face(game.folder.path() + QStringLiteral("7.bmp"));
-        QVERIFY(face.open(QIODevice::ReadWrite));
-        QVERIFY(face.resize(14 + 40)); // the file's and the bitmap's headers, no pixels
-        face.close();
+        for (const QString &name : {QStringLiteral("7.bmp"), QStringLiteral("9.bmp")}) // the file's and the bitmap's headers, no pixels
+            QVERIFY(QFile::resize(game.folder.path() + name, 14 + 40));
         game.gameWindow = std::make_unique<GameWindow>(GameWindow::Services{game.random, game.dialogs, game.sound, game.folder.path()});
         QVERIFY(game.gameWindow->startUp());
         game.gameWindow->optionActions[2]->setChecked(true); // the autosave
@@ -263,6 +299,12 @@ private Q_SLOTS:
         QTRY_COMPARE(game.sound.requests, (QStringList{QStringLiteral("music open %1bgm.wav").arg(game.folder.path()),
                                                       QStringLiteral("music play")}));
         QCOMPARE(watch.requestsAtFirstExpose, 0);
+        // Shown again, as after a minimise, the window starts nothing anew.
+        game.gameWindow->hide();
+        game.gameWindow->show();
+        QVERIFY(QTest::qWaitForWindowExposed(game.gameWindow.get()));
+        QTest::qWait(20);
+        QCOMPARE(game.sound.requests.size(), 2);
     }
 
     void assistiveTechnologySeesTheTexts()
@@ -281,6 +323,11 @@ private Q_SLOTS:
         QAccessibleInterface *options = reader(game.gameWindow->optionsMenu);
         QVERIFY(options->child(0)->state().checked && !options->child(1)->state().checked);
         QVERIFY(reader(game.gameWindow->endingsMenu)->child(0)->state().disabled);
+        // Nor can a screen reader press a button the title holds.
+        game.gameWindow->wordEntry->setText(u8("ほし"));
+        QVERIFY(!game.gameWindow->teachButton->isEnabled());
+        teach->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(game.gameWindow->wordEntry->text(), u8("ほし"));
     }
 };
 

@@ -200,6 +200,26 @@ private Q_SLOTS:
         QTest::mouseClick(words->viewport(), Qt::LeftButton, Qt::NoModifier, at);
         QCOMPARE(gameWindow->model().wordClass(), inScene ? (list + 1) % 3 : list);
     }
+
+    // A press on おしえる teaches once released on it; slid off first, it
+    // does nothing, as with any button.
+    void teachButtonActsOnlyWhereReleased_data()
+    {
+        QTest::addColumn<QPoint>("releasedAt");
+        QTest::addColumn<int>("nouns");
+        QTest::newRow("on the button") << QPoint(3, 3) << 3;
+        QTest::newRow("off the button") << QPoint(-3, 3) << 2;
+    }
+    void teachButtonActsOnlyWhereReleased()
+    {
+        QFETCH(QPoint, releasedAt);
+        QFETCH(int, nouns);
+        gameWindow->chooseWordClass(Noun);
+        gameWindow->wordEntry->setText(u8("ほし"));
+        QTest::mousePress(gameWindow->teachButton, Qt::LeftButton, {}, QPoint(3, 3));
+        QTest::mouseRelease(gameWindow->teachButton, Qt::LeftButton, {}, releasedAt);
+        QCOMPARE(game->words(Noun).size(), nouns);
+    }
 };
 
 QTEST_MAIN(TestTeaching)

@@ -169,6 +169,20 @@ private Q_SLOTS:
         QCOMPARE(game->gameWindow->itemHint->caption(), stays ? hint : QString());
     }
 
+    // A button the game holds is darkened.
+    void heldButtonIsDarkened()
+    {
+        GameWindow &window = *game->gameWindow;
+        const auto middleGrey = [&window] {
+            const QImage shown = window.teachButton->grab().toImage();
+            return qGray(shown.pixel(shown.width() / 2, shown.height() / 2));
+        };
+        const int free = middleGrey();
+        window.model().startScene(SceneKind::Announcement);
+        QVERIFY(!window.teachButton->isEnabled());
+        QVERIFY2(middleGrey() < free * 3 / 4, qPrintable(QStringLiteral("%1 of %2").arg(middleGrey()).arg(free)));
+    }
+
     void boxListsScrollTogether_data()
     {
         QTest::addColumn<QString>("moved");
@@ -266,6 +280,21 @@ private Q_SLOTS:
         QVERIFY2(darkest > 60 && lightest < 195, qPrintable(QStringLiteral("grey from %1 to %2").arg(darkest).arg(lightest)));
     }
 
+    // A picture set after another of the same size is the one shown.
+    void newPictureReplacesTheShrunkOne()
+    {
+        ImageControl control(ImageControl::Kind::Picture, nullptr);
+        control.resize(40, 40);
+        for (const QColor colour : {QColor(Qt::red), QColor(Qt::blue)}) {
+            QPixmap picture(120, 120);
+            picture.fill(colour);
+            control.setPicture(picture);
+            QImage shown(control.size(), QImage::Format_RGB32);
+            control.render(&shown);
+            QCOMPARE(shown.pixelColor(20, 20), colour);
+        }
+    }
+
     // The alien at each size of its wobble looks just as the painter's
     // smoothing draws it, whichever face was sized before, and a size shown
     // again comes from the store.
@@ -295,6 +324,7 @@ private Q_SLOTS:
                     QCOMPARE(sized.cacheKey(), firstKeys[face]);
             }
         }
+        QCOMPARE(store.sized(faces[0], size + QSize(0, 7)).size(), size + QSize(0, 7));
     }
 
     // Once the store is full, the sizes of faces no longer shown make room.
