@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -118,6 +119,19 @@ private Q_SLOTS:
         QCOMPARE(dialogs.helpPage(QStringLiteral("page"), number, 3), number < 3);
         QCOMPARE(captions, buttons);
         QVERIFY2(text.endsWith(QStringLiteral("（%1/3）").arg(number)), qPrintable(text));
+    }
+
+    // The name box takes only what the save files can hold.
+    void nameBoxKeepsToWhatASaveHolds()
+    {
+        QTimer::singleShot(0, [] {
+            if (auto *edit = QApplication::activeModalWidget()->findChild<QLineEdit *>()) {
+                edit->insert(u8("ねこ"));
+                edit->insert(QString::fromUtf8("\xF0\x9F\x98\x80"));
+                QTest::keyClick(edit, Qt::Key_Return);
+            }
+        });
+        QCOMPARE(WidgetDialogs().input(u8("なまえ"), QString()), u8("ねこ"));
     }
 
     // Beside the program for the build and portable copies, the installed
