@@ -9,6 +9,7 @@
 #include "game/texts.h"
 #include "scriptedrandom.h"
 
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -289,6 +290,15 @@ private Q_SLOTS:
         model->answerScene(GameModel::Answer::Yes);
         QCOMPARE(model->scene().number, questionCount - 1);
         QCOMPARE(model->state().moods, moods);
+    }
+
+    // No two questions ask the same.
+    void questionsAreAllDifferent()
+    {
+        QSet<QString> asked;
+        for (int n = 0; n < questionCount; ++n)
+            asked.insert(u8(question(n).text));
+        QCOMPARE(asked.size(), questionCount);
     }
 
     // Every scene the slot can name, both ways; the files keep the first
