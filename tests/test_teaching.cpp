@@ -136,8 +136,6 @@ private Q_SLOTS:
         QCOMPARE(game->words(0).last(), u8("ほし"));
     }
 
-    // The entry holds what a save can: ten characters of cp932, one line.
-    // Of several lines pasted the first stays, wherever the cursor is.
     // A name the save files cannot hold is refused as a cancel is: the
     // first noun keeps its name.
     void namesASaveCannotHoldAreRefused()
@@ -147,6 +145,8 @@ private Q_SLOTS:
         QCOMPARE(named->words(Noun).mid(0, 2), (QStringList{u8("ももじろ"), u8("ぽち")}));
     }
 
+    // The entry holds what a save can: ten characters of cp932, one line.
+    // Of several lines pasted the first stays, wherever the cursor is.
     void pasteKeepsWhatASaveCanHold_data()
     {
         QTest::addColumn<int>("cursor"); // in "ねこ"
