@@ -257,21 +257,26 @@ void KeyLineEdit::setHeld(bool held)
         return;
     m_held = held;
     if (held)
-        dropComposition();
+        keepComposition();
     setReadOnly(held);
     if (hasFocus())
         QGuiApplication::inputMethod()->update(Qt::ImEnabled);
     showForeColor();
 }
 
-void KeyLineEdit::dropComposition()
+void KeyLineEdit::keepComposition()
 {
-    // Some input methods commit what is being composed when they are reset;
-    // being held already, the entry drops that commit.
+    // What the player saw being composed stays as typed text, so that no
+    // word is lost to an interruption. Some input methods commit what is
+    // being composed when they are reset; being held already, the entry
+    // drops that commit, so the word is not doubled.
+    const QString composing = m_composing;
     if (hasFocus())
         QGuiApplication::inputMethod()->reset();
     QInputMethodEvent nothingComposed;
     QLineEdit::inputMethodEvent(&nothingComposed);
+    m_composing.clear();
+    insert(composing);
 }
 
 QVariant KeyLineEdit::inputMethodQuery(Qt::InputMethodQuery query) const
@@ -296,6 +301,7 @@ void KeyLineEdit::inputMethodEvent(QInputMethodEvent *event)
         return;
     }
     QLineEdit::inputMethodEvent(event);
+    m_composing = event->preeditString();
 }
 
 void KeyLineEdit::keyPressEvent(QKeyEvent *event)

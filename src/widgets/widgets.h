@@ -146,8 +146,9 @@ public:
     QColor foreColor() const { return m_foreColor; }
     // A held entry takes no typing, pasting or input-method text, and keeps
     // and shows its text dimmed until it is let go; a word still being
-    // composed when it is held is dropped, never committed. Its keys still
-    // reach the key handler.
+    // composed when it is held is kept as it was shown, and what the input
+    // method commits afterwards is dropped. Its keys still reach the key
+    // handler.
     void setHeld(bool held);
     QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     // Input methods also ask through this one.
@@ -159,10 +160,11 @@ protected:
 
 private:
     void showForeColor();
-    void dropComposition();
+    void keepComposition();
 
     KeyHandler m_keyHandler;
     QColor m_foreColor = Qt::black;
     bool m_held = false;
+    QString m_composing; // the input method's word in progress, as shown
 };
 
