@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QKeySequence>
+#include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
@@ -412,6 +413,35 @@ private Q_SLOTS:
         QTest::keyClicks(nullptr, QStringLiteral("ab")); // typed wherever the keyboard is
         QCOMPARE(gameWindow.wordEntry->text(), QStringLiteral("ab"));
         QCOMPARE(QApplication::focusWidget(), gameWindow.wordEntry);
+    }
+
+    // A menu opened and left with Escape, or with a second click on its
+    // title, gives the keyboard back to the entry.
+    void menuLeftUnusedLeavesTypingInTheEntry_data()
+    {
+        QTest::addColumn<bool>("byEscape");
+        QTest::newRow("Escape") << true;
+        QTest::newRow("a second click") << false;
+    }
+    void menuLeftUnusedLeavesTypingInTheEntry()
+    {
+        QFETCH(bool, byEscape);
+        GameWindow &gameWindow = *game->gameWindow;
+        QVERIFY(QTest::qWaitForWindowActive(&gameWindow));
+        gameWindow.wordEntry->setFocus();
+        QMenuBar *bar = gameWindow.menuBar();
+        const QPoint title = bar->actionGeometry(bar->actions().first()).center();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, title);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        if (byEscape)
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, title);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        gameWindow.activateWindow(); // as the window manager does; offscreen, nobody does
+        QTRY_COMPARE(QApplication::focusWidget(), gameWindow.wordEntry);
+        QTest::keyClicks(nullptr, QStringLiteral("ab"));
+        QCOMPARE(gameWindow.wordEntry->text(), QStringLiteral("ab"));
     }
 
     // What the keys choose is tested in test_teaching; here, only that an

@@ -12,6 +12,7 @@
 #include "widgets/listrows.h"
 #include "widgets/onblackstyle.h"
 
+#include <QApplication>
 #include <QMenuBar>
 #include <QScrollBar>
 
@@ -222,6 +223,17 @@ void GameWindow::createMenus()
         motionActions[j]->setCheckable(true);
         motionActions[j]->setChecked(j == 0);
         connect(motionActions[j], &QAction::triggered, this, [this, j] { chooseMotion(j); });
+    }
+    // A menu left unused, by Escape or a second click on its title, leaves
+    // the keyboard with the menu bar, where typing goes nowhere: the entry
+    // takes it back once no menu is open.
+    for (QMenu *menu : {gameMenu, optionsMenu, endingsMenu, specialMenu}) {
+        connect(menu, &QMenu::aboutToHide, this, [this] {
+            QTimer::singleShot(0, this, [this] {
+                if (!QApplication::activePopupWidget() && focusWidget() == menuBar())
+                    wordEntry->setFocus(Qt::OtherFocusReason);
+            });
+        });
     }
 }
 
