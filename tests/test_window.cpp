@@ -415,8 +415,8 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), gameWindow.wordEntry);
     }
 
-    // A menu opened and left with Escape, or with a second click on its
-    // title, gives the keyboard back to the entry.
+    // A menu opened and left unused, with Escape or with a second click on
+    // its title, gives the keyboard back to the entry.
     void menuLeftUnusedLeavesTypingInTheEntry_data()
     {
         QTest::addColumn<bool>("byEscape");

@@ -12,7 +12,6 @@
 #include "widgets/listrows.h"
 #include "widgets/onblackstyle.h"
 
-#include <QApplication>
 #include <QMenuBar>
 #include <QScrollBar>
 
@@ -224,13 +223,13 @@ void GameWindow::createMenus()
         motionActions[j]->setChecked(j == 0);
         connect(motionActions[j], &QAction::triggered, this, [this, j] { chooseMotion(j); });
     }
-    // A menu left unused, by Escape or a second click on its title, leaves
-    // the keyboard with the menu bar, where typing goes nowhere: the entry
-    // takes it back once no menu is open.
+    // A menu closed with Escape leaves the keyboard with the menu bar, which
+    // has no keys of its own here: typing and the answer keys would go
+    // nowhere. The entry takes it back once the menu has gone.
     for (QMenu *menu : {gameMenu, optionsMenu, endingsMenu, specialMenu}) {
         connect(menu, &QMenu::aboutToHide, this, [this] {
             QTimer::singleShot(0, this, [this] {
-                if (!QApplication::activePopupWidget() && focusWidget() == menuBar())
+                if (focusWidget() == menuBar())
                     wordEntry->setFocus(Qt::OtherFocusReason);
             });
         });
