@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QTest>
 
 using texts::u8;
@@ -137,6 +138,31 @@ private Q_SLOTS:
         QVERIFY(inputMethodOn(txt));
         QTest::keyClick(txt, Qt::Key_Return);
         QCOMPARE(game->words(0).last(), word);
+    }
+
+    // As a menu opens, the input method commits the word on show; a word
+    // the player cancelled before (Escape) must not come back then.
+    void menuTakesOnlyAWordOnShow_data()
+    {
+        QTest::addColumn<bool>("cancelled");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("composing") << false << u8("いぬ");
+        QTest::newRow("cancelled") << true << QString();
+    }
+    void menuTakesOnlyAWordOnShow()
+    {
+        QFETCH(bool, cancelled);
+        QFETCH(QString, result);
+        KeyLineEdit *txt = gameWindow->wordEntry;
+        sendComposed(txt, u8("いぬ"));
+        if (cancelled)
+            sendComposed(txt, {});
+        QMenuBar *bar = gameWindow->menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->actionGeometry(bar->actions().first()).center());
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        sendComposed(txt, {}, u8("いぬ"));
+        QApplication::activePopupWidget()->close();
+        QCOMPARE(txt->text(), result);
     }
 
     // A name the save files cannot hold is refused as a cancel is: the

@@ -4,7 +4,7 @@
 #include "widgets/widgets.h"
 #include "widgets/pictures.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QInputMethod>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -296,12 +296,22 @@ QVariant KeyLineEdit::inputMethodQuery(Qt::InputMethodQuery query, QVariant argu
 void KeyLineEdit::inputMethodEvent(QInputMethodEvent *event)
 {
     // A read-only line edit still inserts what an input method commits.
-    if (m_held) {
+    if (m_held || isLeftoverCommit(*event)) {
         event->accept();
         return;
     }
     QLineEdit::inputMethodEvent(event);
     m_composing = event->preeditString();
+}
+
+bool KeyLineEdit::isLeftoverCommit(const QInputMethodEvent &event) const
+{
+    // Qt's ibus support remembers a word the player cancelled (Escape) and
+    // commits it when a menu opens. A word really being composed shows in
+    // the entry first, so a commit that comes as a menu opens, with nothing
+    // composed on show, is that cancelled word.
+    return QApplication::activePopupWidget() && m_composing.isEmpty() && event.preeditString().isEmpty()
+           && !event.commitString().isEmpty();
 }
 
 void KeyLineEdit::keyPressEvent(QKeyEvent *event)

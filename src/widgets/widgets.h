@@ -161,6 +161,7 @@ protected:
 private:
     void showForeColor();
     void keepComposition();
+    bool isLeftoverCommit(const QInputMethodEvent &event) const;
 
     KeyHandler m_keyHandler;
     QColor m_foreColor = Qt::black;
