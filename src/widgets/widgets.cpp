@@ -301,7 +301,13 @@ void KeyLineEdit::inputMethodEvent(QInputMethodEvent *event)
         return;
     }
     QLineEdit::inputMethodEvent(event);
+    // A word that leaves the screen without being committed was cancelled.
+    // Qt's ibus support would still remember it and commit it at the next
+    // change of focus (another window, a menu): make it forget the word.
+    const bool cancelled = !m_composing.isEmpty() && event->preeditString().isEmpty() && event->commitString().isEmpty();
     m_composing = event->preeditString();
+    if (cancelled)
+        QGuiApplication::inputMethod()->reset();
 }
 
 bool KeyLineEdit::isLeftoverCommit(const QInputMethodEvent &event) const
