@@ -301,23 +301,26 @@ void KeyLineEdit::inputMethodEvent(QInputMethodEvent *event)
         return;
     }
     QLineEdit::inputMethodEvent(event);
-    // A word that leaves the screen without being committed was cancelled.
-    // Qt's ibus support would still remember it and commit it at the next
-    // change of focus (another window, a menu): make it forget the word.
-    const bool cancelled = !m_composing.isEmpty() && event->preeditString().isEmpty() && event->commitString().isEmpty();
-    m_composing = event->preeditString();
-    if (cancelled)
+    // A word that leaves the screen without being committed was cancelled
+    // (Escape). Qt's ibus support still remembers it and commits it at the
+    // next change of focus (another window, a menu): the input method is
+    // told to forget it, and should it come all the same, it is dropped.
+    const QString composing = event->preeditString();
+    if (!m_composing.isEmpty() && composing.isEmpty() && event->commitString().isEmpty()) {
+        m_cancelled = m_composing;
         QGuiApplication::inputMethod()->reset();
+    } else if (!composing.isEmpty() || !event->commitString().isEmpty()) {
+        m_cancelled.clear();
+    }
+    m_composing = composing;
 }
 
 bool KeyLineEdit::isLeftoverCommit(const QInputMethodEvent &event) const
 {
-    // Qt's ibus support remembers a word the player cancelled (Escape) and
-    // commits it when a menu opens. A word really being composed shows in
-    // the entry first, so a commit that comes as a menu opens, with nothing
-    // composed on show, is that cancelled word.
-    return QApplication::activePopupWidget() && m_composing.isEmpty() && event.preeditString().isEmpty()
-           && !event.commitString().isEmpty();
+    // As a menu opens, the word on show is committed; the word cancelled
+    // before it, with nothing composed since, is not to come back.
+    return QApplication::activePopupWidget() && m_composing.isEmpty() && !m_cancelled.isEmpty()
+           && event.preeditString().isEmpty() && event.commitString() == m_cancelled;
 }
 
 void KeyLineEdit::keyPressEvent(QKeyEvent *event)

@@ -167,5 +167,6 @@ private:
     QColor m_foreColor = Qt::black;
     bool m_held = false;
     QString m_composing; // the input method's word in progress, as shown
+    QString m_cancelled; // the last word the player cancelled in the input method
 };
 
